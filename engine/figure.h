@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace geomancy {
+
+// One row of a figure: 1 is one point (odd), 2 is two points (even).
+using RowValue = std::int16_t;
+
+inline constexpr RowValue kOnePoint = 1;
+inline constexpr RowValue kTwoPoints = 2;
+
+// Four rows, row 1 (top) first.
+using Figure = std::array<RowValue, 4>;
+
+inline constexpr int kRowsPerFigure = 4;
+inline constexpr int kMotherCount = 4;
+inline constexpr int kFigureCount = 15;
+inline constexpr int kRowCount = kFigureCount * kRowsPerFigure;
+inline constexpr int kJudgePosition = 14;
+
+// The row cast from one draw r, 0 <= r < 1: one point below one half, two points from one half on.
+[[nodiscard]] RowValue castRow(float draw) noexcept;
+
+// Row-wise addition: a row is odd (one point) exactly when one of its two sources is odd.
+[[nodiscard]] Figure addFigures(const Figure& a, const Figure& b) noexcept;
+
+// "Mother Figure 1" ... "Judge Figure", by position 0 to 14.
+[[nodiscard]] std::string_view figureCaption(int position);
+
+// Where row `row` (1 to 4) of the figure at `position` lives in the row store.
+[[nodiscard]] constexpr int rowIndex(int position, int row) noexcept {
+  return kRowsPerFigure * position + (row - 1);
+}
+
+}  // namespace geomancy

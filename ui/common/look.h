@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// The program's shared look: its colours, its fonts and its window title.
+namespace look {
+
+inline const QString kWindowTitle = QStringLiteral("QX Geomancy v1.0");
+
+inline constexpr QColor kDarkGrey{58, 58, 58};
+inline constexpr QColor kLightOrange{255, 192, 128};
+inline constexpr QColor kLightGrey{192, 192, 192};
+inline constexpr QColor kBlue{0, 0, 255};
+inline constexpr QColor kRed{255, 0, 0};
+inline constexpr QColor kWhite{255, 255, 255};
+
+enum class Weight { Regular, Bold };
+enum class Underline { No, Yes };
+
+// Verdana at the given point size where it is installed, otherwise the closest sans face.
+[[nodiscard]] QFont verdana(double points, Weight weight = Weight::Regular,
+                            Underline underline = Underline::No);
+
+// Paints the widget's own background in `background` and its text in `text`.
+void setColours(QWidget& widget, const QColor& background, const QColor& text);
+void setTextColour(QWidget& widget, const QColor& text);
+
+// A caption as a label shows it: "&&" stands for one literal "&". The program's labels have no
+// access keys, so a single "&" is kept as it is.
+[[nodiscard]] QString labelCaption(const QString& caption);
+
+}  // namespace look
