@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "figure.h"
 #include "random_source.h"
 
 // A random source for tests: hands out the scripted draws in order, counts them and records
