@@ -1,0 +1,187 @@
+#include "cast_options.h"
+
+#include <charconv>
+#include <limits>
+
+namespace qxcast {
+namespace {
+
+using geomancy::Figure;
+using geomancy::kRowsPerFigure;
+
+constexpr std::string_view kUsage =
+    R"(Usage: qxgeomancy-cast [--json] [--readings N] [--seed S | --mothers A,B,C,D]
+
+Casts geomantic readings: the Shield chart of fifteen figures (four Mothers, four
+Daughters, four Nieces, two Witnesses and the Judge), the Reconciler (the Judge
+added to Mother 1), and the name and meaning of the Judge.
+
+Options:
+  --json             one JSON object per reading, one reading per line
+  --readings N       N readings, 1 to 10000000 (default 1)
+  --seed S           seed the random source with S, 0 to 18446744073709551615,
+                     to repeat a run exactly; without it the clock seeds it
+  --mothers A,B,C,D  use these four Mothers instead of casting them: each is
+                     four digits of 1 (one point) and 2 (two points), top row
+                     first, as in 1122,2111,1221,2221; with --readings N the
+                     same chart is shown N times; not together with --seed
+  --help             show this text and exit
+
+A value may also follow its option after "=", as in --readings=10.
+Exit status: 0 on success, 1 if the output cannot be written, 2 for bad arguments.
+)";
+
+// A whole number written in decimal digits only: no sign, no blanks, no exponent.
+template <typename Number>
+std::optional<Number> parseWholeNumber(std::string_view text, Number lowest, Number highest) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  Number value{};
+  const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (fault != std::errc{} || end != text.data() + text.size() || value < lowest ||
+      value > highest) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::string quoted(std::string_view text) {
+  // Appended piece by piece: GCC 12 misreports operator+ on literals here (-Wrestrict).
+  std::string result(1, '"');
+  result += text;
+  result += '"';
+  return result;
+}
+
+class ArgumentReader {
+ public:
+  explicit ArgumentReader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+
+  ParsedArguments read() {
+    while (next_ < arguments_.size() && result_.ok() && !result_.options.help) {
+      readOne(arguments_[next_++]);
+    }
+    if (result_.ok() && !result_.options.help && result_.options.mothers && result_.options.seed) {
+      fail("--seed cannot be used with --mothers: given Mothers leave nothing to chance");
+    }
+    return result_;
+  }
+
+ private:
+  void readOne(std::string_view argument) {
+    if (!argument.starts_with("--")) {
+      return fail("unexpected argument " + quoted(argument) + "; see --help");
+    }
+    const auto equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    std::optional<std::string_view> attached;
+    if (equals != std::string_view::npos) attached = argument.substr(equals + 1);
+
+    if (name == "--help" || name == "--json") {
+      if (attached) return fail("option " + std::string(name) + " takes no value");
+      (name == "--help" ? result_.options.help : result_.options.json) = true;
+    } else if (name == "--readings") {
+      readValue(name, attached, readingsSeen_, [this](std::string_view value) { readings(value); });
+    } else if (name == "--seed") {
+      readValue(name, attached, seedSeen_, [this](std::string_view value) { seed(value); });
+    } else if (name == "--mothers") {
+      readValue(name, attached, mothersSeen_, [this](std::string_view value) { mothers(value); });
+    } else {
+      fail("unknown option " + quoted(name) + "; see --help");
+    }
+  }
+
+  template <typename Apply>
+  void readValue(std::string_view name, std::optional<std::string_view> attached, bool& seen,
+                 Apply apply) {
+    if (seen) return fail("option " + std::string(name) + " is given more than once");
+    seen = true;
+    std::string_view value;
+    if (attached) {
+      value = *attached;
+    } else if (next_ < arguments_.size() && !arguments_[next_].starts_with("--")) {
+      value = arguments_[next_++];
+    }
+    if (value.empty()) return fail("option " + std::string(name) + " needs a value");
+    apply(value);
+  }
+
+  void readings(std::string_view value) {
+    const auto count = parseWholeNumber<std::uint32_t>(value, 1, kMaxReadings);
+    if (!count) {
+      return fail("--readings needs a whole number from 1 to " + std::to_string(kMaxReadings) +
+                  ", not " + quoted(value));
+    }
+    result_.options.readings = *count;
+  }
+
+  void seed(std::string_view value) {
+    const auto number =
+        parseWholeNumber<std::uint64_t>(value, 0, std::numeric_limits<std::uint64_t>::max());
+    if (!number) {
+      return fail("--seed needs a whole number from 0 to " +
+                  std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", not " +
+                  quoted(value));
+    }
+    result_.options.seed = *number;
+  }
+
+  void mothers(std::string_view value) {
+    Mothers figures{};
+    std::size_t count = 0;
+    std::size_t start = 0;
+    while (true) {
+      const auto comma = value.find(',', start);
+      const std::string_view digits = value.substr(start, comma - start);
+      if (count < figures.size()) {
+        const auto figure = parseFigure(digits);
+        if (!figure) {
+          return fail("a Mother is four digits of 1 and 2, top row first (such as 1122), not " +
+                      quoted(digits));
+        }
+        figures[count] = *figure;
+      }
+      ++count;
+      if (comma == std::string_view::npos) break;
+      start = comma + 1;
+    }
+    if (count != figures.size()) {
+      return fail("--mothers needs exactly four Mothers separated by commas, not " +
+                  std::to_string(count));
+    }
+    result_.options.mothers = figures;
+  }
+
+  void fail(std::string message) { result_.error = std::move(message); }
+
+  std::span<const std::string_view> arguments_;
+  std::size_t next_ = 0;
+  ParsedArguments result_;
+  bool readingsSeen_ = false;
+  bool seedSeen_ = false;
+  bool mothersSeen_ = false;
+};
+
+}  // namespace
+
+ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
+  return ArgumentReader(arguments).read();
+}
+
+std::optional<Figure> parseFigure(std::string_view digits) {
+  if (digits.size() != kRowsPerFigure) return std::nullopt;
+  Figure figure{};
+  for (int row = 0; row < kRowsPerFigure; ++row) {
+    const char digit = digits[row];
+    if (digit != '1' && digit != '2') return std::nullopt;
+    figure[row] = static_cast<geomancy::RowValue>(digit - '0');
+  }
+  return figure;
+}
+
+std::string_view usageText() noexcept {
+  return kUsage;
+}
+
+}  // namespace qxcast

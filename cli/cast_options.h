@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "figure.h"
+
+namespace qxcast {
+
+using Mothers = std::array<geomancy::Figure, geomancy::kMotherCount>;
+
+// Enough for any statistics a reader may want; beyond it a typing slip is the likelier cause.
+inline constexpr std::uint32_t kMaxReadings = 10'000'000;
+
+struct CastOptions {
+  bool help = false;
+  bool json = false;
+  std::uint32_t readings = 1;
+  std::optional<std::uint64_t> seed;
+  // Given Mothers replace the casting; every reading then shows the same chart.
+  std::optional<Mothers> mothers;
+};
+
+// Either the options or one line that says what is wrong with the arguments.
+struct ParsedArguments {
+  CastOptions options;
+  std::string error;
+
+  [[nodiscard]] bool ok() const noexcept { return error.empty(); }
+};
+
+// Reads the arguments after the program name, left to right; the first fault ends the reading,
+// and so does --help.
+[[nodiscard]] ParsedArguments parseArguments(std::span<const std::string_view> arguments);
+
+// "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
+[[nodiscard]] std::optional<geomancy::Figure> parseFigure(std::string_view digits);
+
+[[nodiscard]] std::string_view usageText() noexcept;
+
+}  // namespace qxcast

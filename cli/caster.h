@@ -1,0 +1,20 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace qxcast {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitOutputFailed = 1;
+inline constexpr int kExitBadArguments = 2;
+
+// The whole program behind main(): reads the arguments (without the program name), writes the
+// readings to `out` and any complaint, as one line, to `err`. Bad arguments print nothing on
+// `out`. Returns the exit status.
+int runCaster(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
+
+int runCaster(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace qxcast

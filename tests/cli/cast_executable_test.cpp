@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "cli_test_support.h"
+
+namespace {
+
+struct ProcessRun {
+  int status = -1;
+  std::string out;
+};
+
+// Runs the built qxgeomancy-cast with a shell command line of arguments.
+ProcessRun runExecutable(const std::string& arguments) {
+  const std::string command = std::string("'") + QXG_CAST_PATH + "' " + arguments;
+  ProcessRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char block[1 << 14];
+  for (std::size_t n; (n = std::fread(block, 1, sizeof block, pipe)) > 0;) run.out.append(block, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+TEST(CastExecutable, PrintsTheSeededReadingsOfTheLibrary) {
+  const ProcessRun run = runExecutable("--json --readings 1000 --seed 7");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(splitLines(run.out).size(), 1000u);
+  EXPECT_EQ(run.out, runCast({"--json", "--readings", "1000", "--seed", "7"}).out);
+}
+
+TEST(CastExecutable, BadArgumentExitsWithTwoAndPrintsNothingOnStandardOutput) {
+  const ProcessRun silent = runExecutable("--readings 0 2>/dev/null");
+  EXPECT_EQ(silent.status, 2);
+  EXPECT_EQ(silent.out, "");
+
+  const ProcessRun withErrors = runExecutable("--readings 0 2>&1");
+  EXPECT_EQ(withErrors.out,
+            "qxgeomancy-cast: --readings needs a whole number from 1 to 10000000, not \"0\"\n");
+}
+
+}  // namespace
