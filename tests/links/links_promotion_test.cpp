@@ -1,0 +1,232 @@
+#include <QTest>
+#include <QWidget>
+#include <cstdint>
+
+#include "desktop_guard.h"
+#include "figure.h"
+#include "promotion.h"
+#include "recording_link_launcher.h"
+#include "scripted_random_source.h"
+#include "twips.h"
+#include "web_pages.h"
+#include "window_commands.h"
+
+namespace {
+
+// The casting window's arrangement: Label61 across the top, both promotion labels on one spot
+// of Frame5.
+struct CastingPromotion {
+  CastingPromotion() {
+    window.resize(twips::size(7455, 7590));
+    frame5 = new QWidget(&window);
+    frame5->setGeometry(twips::rect(0, 6720, 7455, 855));
+    labels = links::createPromotionLabels(&window, frame5, 8.25);
+    labels.Label61->setGeometry(twips::rect(120, 40, 7200, 465));
+    labels.lblCobrand->setGeometry(twips::rect(120, 160, 7185, 615));
+    labels.lblFullBrand->setGeometry(twips::rect(120, 160, 7185, 615));
+    commands = new links::WindowCommands(launcher, window);
+    commands->connectPromotionLabels(labels);
+  }
+
+  // The label a user's click in the middle of the promotion spot reaches.
+  [[nodiscard]] QWidget* inFront() const {
+    return frame5->childAt(labels.lblCobrand->geometry().center());
+  }
+
+  RecordingLinkLauncher launcher;
+  QWidget window;
+  QWidget* frame5 = nullptr;
+  links::PromotionLabels labels;
+  links::WindowCommands* commands = nullptr;
+};
+
+QString address(links::Page page) {
+  return links::pageAddress(page);
+}
+
+}  // namespace
+
+class PromotionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { guard_.opened.clear(); }
+  void cleanup() { QVERIFY2(guard_.opened.isEmpty(), "a test reached the desktop's browser"); }
+
+  void captionsAsDesigned() {
+    QCOMPARE(links::label61Caption(),
+             QStringLiteral("The Most Popular Online Orvane Discussion Board. Best Resource For "
+                            "Everything Orvane. Visit ") +
+                 links::forumAddressShown() + QStringLiteral(" Now"));
+    QCOMPARE(links::cobrandCaption(),
+             QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
+                            "to your site. Put your site's name &&  link here. See \"Help\" for "
+                            "details.    Click Here for more info on co-branding."));
+    QCOMPARE(links::fullBrandCaption(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                            "make money online. Get this software fully branded for your "
+                            "website. Click here for more details."));
+  }
+
+  void labelsShowTheirCaptionsWithOneAmpersand() {
+    CastingPromotion p;
+    QCOMPARE(p.labels.Label61->text(), links::label61Caption());
+    QCOMPARE(p.labels.lblFullBrand->text(), links::fullBrandCaption());
+    const QString shown = p.labels.lblCobrand->text();
+    QVERIFY(shown.contains(QStringLiteral("site's name &  link here")));
+    QCOMPARE(shown.count(QLatin1Char('&')), 1);
+    QVERIFY(shown.contains(QStringLiteral("site.  Increase")));
+    QVERIFY(shown.contains(QStringLiteral("details.    Click Here")));
+    QCOMPARE(p.labels.lblCobrand->textFormat(), Qt::PlainText);
+  }
+
+  void labelsLook() {
+    CastingPromotion p;
+    const QList<LinkLabel*> all{p.labels.Label61, p.labels.lblCobrand, p.labels.lblFullBrand};
+    for (LinkLabel* label : all) {
+      QVERIFY(!label->objectName().isEmpty());
+      QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+      QVERIFY(label->font().bold());
+      QVERIFY(label->font().underline());
+      QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 192, 128));
+      QVERIFY(!label->accessibleName().isEmpty());
+      QVERIFY(!label->accessibleDescription().isEmpty());
+    }
+    QCOMPARE(p.labels.Label61->objectName(), QStringLiteral("Label61"));
+    QCOMPARE(p.labels.lblCobrand->objectName(), QStringLiteral("lblCobrand"));
+    QCOMPARE(p.labels.lblFullBrand->objectName(), QStringLiteral("lblFullBrand"));
+    QVERIFY(!p.labels.Label61->autoFillBackground());
+    QVERIFY(p.labels.Label61->alignment() & Qt::AlignHCenter);
+    for (LinkLabel* label : {p.labels.lblCobrand, p.labels.lblFullBrand}) {
+      QVERIFY(label->autoFillBackground());
+      QCOMPARE(label->palette().color(QPalette::Window), QColor(58, 58, 58));
+      QCOMPARE(label->font().pointSizeF(), 8.25);
+    }
+    QCOMPARE(p.labels.Label61->parentWidget(), &p.window);
+    QCOMPARE(p.labels.lblCobrand->parentWidget(), p.frame5);
+  }
+
+  void fullBrandLiesInFrontFromTheStart() {
+    CastingPromotion p;
+    QCOMPARE(p.inFront(), p.labels.lblFullBrand);
+  }
+
+  void clicksOpenTheirPages() {
+    CastingPromotion p;
+    p.window.show();
+    QTest::mouseClick(p.labels.Label61, Qt::LeftButton);
+    QTest::mouseClick(p.labels.lblFullBrand, Qt::LeftButton);
+    p.labels.lblCobrand->raise();
+    QTest::mouseClick(p.labels.lblCobrand, Qt::LeftButton);
+    QTest::mouseClick(p.labels.Label61, Qt::RightButton);
+    QCOMPARE(p.launcher.addresses,
+             (QStringList{address(links::Page::ForumHome), address(links::Page::FullyBrandedPage),
+                          address(links::Page::CoBrandPage)}));
+  }
+
+  // In the result window the fully-branded label sits 20 twips lower: the strip above it still
+  // belongs to the co-branding label.
+  void resultWindowStripReachesTheCoBrandLabel() {
+    RecordingLinkLauncher launcher;
+    QWidget window;
+    auto* frame2 = new QWidget(&window);
+    auto* frame5 = new QWidget(&window);
+    frame5->setGeometry(twips::rect(0, 7080, 8400, 800));
+    const links::PromotionLabels labels = links::createPromotionLabels(frame2, frame5, 9.0);
+    labels.lblCobrand->setGeometry(twips::rect(120, 120, 6105, 615));
+    labels.lblFullBrand->setGeometry(twips::rect(120, 140, 6105, 615));
+    auto* commands = new links::WindowCommands(launcher, window);
+    commands->connectPromotionLabels(labels);
+    window.show();
+
+    const QPoint strip(twips::toPixels(3000), twips::toPixels(125));
+    const QPoint middle(twips::toPixels(3000), twips::toPixels(400));
+    for (const QPoint& at : {strip, middle}) {
+      QWidget* hit = frame5->childAt(at);
+      QVERIFY(hit != nullptr);
+      QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(frame5, at));
+    }
+    QCOMPARE(launcher.addresses, (QStringList{address(links::Page::CoBrandPage),
+                                              address(links::Page::FullyBrandedPage)}));
+  }
+
+  void coBrandNumber_data() {
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("n");
+    QTest::newRow("0") << 0.0f << 1;
+    QTest::newRow("largest draw below 1") << 0x1.fffffep-1f << 7;
+    // r x 6 + 1 is exactly 2.5 and 5.5: halves go to the even neighbour.
+    QTest::newRow("0.25 gives 2.5") << 0.25f << 2;
+    QTest::newRow("0.75 gives 5.5") << 0.75f << 6;
+    QTest::newRow("below 0.25") << 0x1.fffffep-3f << 2;
+    QTest::newRow("above 0.25") << 0x1.000002p-2f << 3;
+    QTest::newRow("below 0.75") << 0x1.7ffffep-1f << 5;
+    QTest::newRow("above 0.75") << 0x1.800002p-1f << 6;
+    // (2k - 1) / 12 for k = 1, 3, 4, 6 has no float: the floats on either side of it. A product
+    // rounded to single precision would land these exactly on the half and round them to even.
+    QTest::newRow("below 1/12") << 0x1.555554p-4f << 1;
+    QTest::newRow("above 1/12") << 0x1.555556p-4f << 2;
+    QTest::newRow("below 5/12") << 0x1.aaaaaap-2f << 3;
+    QTest::newRow("above 5/12") << 0x1.aaaaacp-2f << 4;
+    QTest::newRow("below 7/12") << 0x1.2aaaaap-1f << 4;
+    QTest::newRow("above 7/12") << 0x1.2aaaacp-1f << 5;
+    QTest::newRow("below 11/12") << 0x1.d55554p-1f << 6;
+    QTest::newRow("above 11/12") << 0x1.d55556p-1f << 7;
+    QTest::newRow("0.5") << 0.5f << 4;
+  }
+  void coBrandNumber() {
+    QFETCH(float, r);
+    QFETCH(int, n);
+    QCOMPARE(int(links::coBrandNumber(r)), n);
+  }
+
+  void randomizeBringsTheDrawnLabelToTheFront_data() {
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("coBrandInFront");
+    QTest::newRow("1") << 0.0f << 1 << true;
+    QTest::newRow("2") << 0.25f << 2 << false;
+    QTest::newRow("3") << 0.30f << 3 << true;
+    QTest::newRow("4") << 0.50f << 4 << false;
+    QTest::newRow("5") << 0.70f << 5 << true;
+    QTest::newRow("6") << 0.75f << 6 << false;
+    QTest::newRow("7") << 0.99f << 7 << false;
+  }
+  void randomizeBringsTheDrawnLabelToTheFront() {
+    QFETCH(float, r);
+    QFETCH(int, n);
+    QFETCH(bool, coBrandInFront);
+    CastingPromotion p;
+    ScriptedRandomSource random({r});
+    std::int16_t number = 0;
+    links::CoBrand_Randomize(random, number, p.labels);
+    QCOMPARE(int(number), n);
+    QCOMPARE(random.drawsTaken(), std::size_t{1});
+    QCOMPARE(p.inFront(), coBrandInFront ? p.labels.lblCobrand : p.labels.lblFullBrand);
+  }
+
+  void sevenLeavesTheOrderAsItIs() {
+    CastingPromotion p;
+    p.labels.lblCobrand->raise();
+    ScriptedRandomSource random({0.99f});
+    std::int16_t number = 0;
+    links::CoBrand_Randomize(random, number, p.labels);
+    QCOMPARE(int(number), 7);
+    QCOMPARE(p.inFront(), p.labels.lblCobrand);
+  }
+
+  void aFailedDrawKeepsTheNumber() {
+    CastingPromotion p;
+    ScriptedRandomSource random;  // throws on the first draw
+    std::int16_t number = 3;
+    links::CoBrand_Randomize(random, number, p.labels);
+    QCOMPARE(int(number), 3);
+    QCOMPARE(p.inFront(), p.labels.lblCobrand);
+  }
+
+ private:
+  DesktopGuard guard_;
+};
+
+QTEST_MAIN(PromotionTest)
+#include "links_promotion_test.moc"

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "web_pages.h"
+
+// A link launcher for tests: keeps every address it is asked to open, in order, and opens none.
+class RecordingLinkLauncher final : public links::LinkLauncher {
+ public:
+  void openAddress(const QString& address) override { addresses.append(address); }
+
+  QStringList addresses;
+};
