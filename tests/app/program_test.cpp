@@ -1,0 +1,264 @@
+// One whole reading through the program's shell: presses, pictures, the result window, Back.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "program.h"
+#include "recording_link_launcher.h"
+#include "scripted_random_source.h"
+
+using modGeomancy::DisplayField;
+
+namespace {
+
+// The worked chart: its Mothers, and the Judge they lead to (Conjunctio, 2 1 1 2).
+const geomancy::Figure kMothers[4] = {{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}};
+const std::vector<geomancy::RowValue> kWorkedStore = {
+    1, 1, 2, 2, 2, 1, 1, 1, 1, 2, 2, 1, 2, 2, 2, 1, 1, 2, 1, 2, 1, 1, 2, 2, 2, 1, 2, 2, 2, 1,
+    1, 1, 1, 2, 1, 1, 1, 2, 2, 2, 2, 1, 1, 2, 2, 2, 1, 1, 2, 2, 1, 1, 2, 1, 2, 1, 2, 1, 1, 2};
+
+const char* const kCaptionsAfterPress[] = {
+    "Click to Cast Mother Figure 2",    "Click to Cast Mother Figure 3",
+    "Click to Cast Mother Figure 4",    "Click to Cast Daughter Figure 1",
+    "Click to Cast Daughter Figure 2",  "Click to Cast Daughter Figure 3",
+    "Click to Cast Daughter Figure 4",  "Click to Cast Niece Figure 1",
+    "Click to Cast Niece Figure 2",     "Click to Cast Niece Figure 3",
+    "Click to Cast Niece Figure 4",     "Click to Create Witness Figure 1",
+    "Click to Create Witness Figure 2", "Click to Cast Judge Figure",
+    "Click to See QX Geomancy Result",  "Click to See QX Geomancy Result"};
+
+QLabel* box(QWidget* window, int index) {
+  return window->findChild<QLabel*>(QStringLiteral("picCircle_%1").arg(index));
+}
+
+QPushButton* proceed(QWidget* window) {
+  return window->findChild<QPushButton*>(QStringLiteral("cmdProceed"));
+}
+
+int visibleBoxes(QWidget* window) {
+  int count = 0;
+  for (int index = 0; index < geomancy::kRowCount; ++index) {
+    count += box(window, index)->isVisibleTo(window) ? 1 : 0;
+  }
+  return count;
+}
+
+// What a box shows, as a screen reader hears it: "one point" or "two points".
+geomancy::RowValue shownRow(QWidget* window, int index) {
+  const QString reading = box(window, index)->accessibleDescription();
+  if (reading == QLatin1String("one point")) return 1;
+  if (reading == QLatin1String("two points")) return 2;
+  return 0;
+}
+
+bool allFieldsBlank(const frmDisplay& result) {
+  for (const DisplayField field : modGeomancy::kDisplayFields) {
+    if (!result.displayField(field).isEmpty()) return false;
+  }
+  return true;
+}
+
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+}  // namespace
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void startShowsAnEmptyCastingWindow();
+  void sixteenPressesMakeOneReading();
+  void pressesAfterTheLastOnlyBlankTheFields();
+  void backFromButtonAndMenuLeaveTheSameState();
+  void secondReadingSharesNothingWithTheFirst();
+  void closingTheResultWindowDiscardsIt();
+  void thousandReadingsLeaveNoWindowBehind();
+
+ private:
+  void scriptReading(const geomancy::Figure (&mothers)[4]);
+  void pressTimes(int presses);
+  void completeReading();
+
+  std::unique_ptr<ScriptedRandomSource> random_;
+  std::unique_ptr<RecordingLinkLauncher> launcher_;
+  std::unique_ptr<Program> program_;
+};
+
+void ProgramTest::init() {
+  random_ = std::make_unique<ScriptedRandomSource>(std::vector<float>{0.0f});  // promotion choice
+  launcher_ = std::make_unique<RecordingLinkLauncher>();
+  program_ = std::make_unique<Program>(*random_, *launcher_);
+  program_->StartProgram();
+}
+
+void ProgramTest::cleanup() {
+  program_.reset();
+  settle();
+  QVERIFY(launcher_->addresses.isEmpty());
+}
+
+void ProgramTest::scriptReading(const geomancy::Figure (&mothers)[4]) {
+  for (const auto& mother : mothers) random_->appendFigure(mother);
+}
+
+void ProgramTest::pressTimes(int presses) {
+  for (int press = 0; press < presses; ++press) proceed(program_->castingWindow())->click();
+}
+
+void ProgramTest::completeReading() {
+  scriptReading(kMothers);
+  pressTimes(16);
+}
+
+void ProgramTest::startShowsAnEmptyCastingWindow() {
+  frmMain* casting = program_->castingWindow();
+  QVERIFY(casting);
+  QVERIFY(casting->isVisible());
+  QCOMPARE(proceed(casting)->text(), QStringLiteral("Click to Cast Mother Figure 1"));
+  QCOMPARE(visibleBoxes(casting), 0);
+  QVERIFY(!program_->resultWindow());
+  QCOMPARE(random_->seeds().size(), std::size_t{1});
+  QCOMPARE(random_->drawsTaken(), std::size_t{1});
+  QCOMPARE(program_->state(), Program::State::Casting);
+}
+
+void ProgramTest::sixteenPressesMakeOneReading() {
+  scriptReading(kMothers);
+  frmMain* casting = program_->castingWindow();
+  for (int press = 1; press <= 15; ++press) {
+    const std::size_t drawsBefore = random_->drawsTaken();
+    proceed(casting)->click();
+    QCOMPARE(random_->drawsTaken() - drawsBefore, std::size_t(press <= 4 ? 4 : 0));
+    QCOMPARE(proceed(casting)->text(), QString::fromLatin1(kCaptionsAfterPress[press - 1]));
+    QCOMPARE(visibleBoxes(casting), 4 * press);
+    for (int index = 0; index < 4 * press; ++index) {
+      QCOMPARE(shownRow(casting, index), kWorkedStore[index]);
+    }
+    QVERIFY(box(casting, 4 * press - 1)->isVisibleTo(casting));
+    // The result window exists from the first press on, hidden and blank.
+    QVERIFY(program_->resultWindow());
+    QVERIFY(!program_->resultWindow()->isVisible());
+    QVERIFY(allFieldsBlank(*program_->resultWindow()));
+  }
+  QVERIFY(casting->isVisible());
+  QCOMPARE(program_->state(), Program::State::Casting);
+
+  const std::size_t drawsBefore = random_->drawsTaken();
+  proceed(casting)->click();
+  QCOMPARE(random_->drawsTaken(), drawsBefore);
+  QVERIFY(!casting->isVisible());
+  frmDisplay* result = program_->resultWindow();
+  QVERIFY(result->isVisible());
+  QCOMPARE(program_->state(), Program::State::Result);
+  QCOMPARE(proceed(casting)->text(), QStringLiteral("Click to See QX Geomancy Result"));
+  QCOMPARE(visibleBoxes(casting), 60);
+
+  // The figure drawn in boxes 56 to 59, read top to bottom, is the one named.
+  const geomancy::Figure judge{shownRow(casting, 56), shownRow(casting, 57),
+                               shownRow(casting, 58), shownRow(casting, 59)};
+  const modGeomancy::CatalogueEntry* entry = modGeomancy::entryForRows(judge);
+  QVERIFY(entry);
+  QCOMPARE(entry->key, std::string_view("CONJUNCTIO"));
+  for (const DisplayField field : modGeomancy::kDisplayFields) {
+    const std::string_view text = entry->text(field);
+    QCOMPARE(result->displayField(field), QString::fromUtf8(text.data(), qsizetype(text.size())));
+  }
+}
+
+void ProgramTest::pressesAfterTheLastOnlyBlankTheFields() {
+  completeReading();
+  frmMain* casting = program_->castingWindow();
+  frmDisplay* result = program_->resultWindow();
+  proceed(casting)->click();
+  QVERIFY(allFieldsBlank(*result));
+  QCOMPARE(program_->programState().stepCounter, std::int16_t{17});
+  QCOMPARE(program_->programState().chart.figuresProduced(), 15);
+  QCOMPARE(proceed(casting)->text(), QStringLiteral("Click to See QX Geomancy Result"));
+  QVERIFY(result->isVisible());
+  QVERIFY(!casting->isVisible());
+
+  // The counter stops at its largest value rather than wrapping round into a new reading.
+  program_->programState().stepCounter = std::numeric_limits<std::int16_t>::max();
+  proceed(casting)->click();
+  QCOMPARE(program_->programState().stepCounter, std::numeric_limits<std::int16_t>::max());
+  QCOMPARE(program_->programState().chart.figuresProduced(), 15);
+}
+
+void ProgramTest::backFromButtonAndMenuLeaveTheSameState() {
+  for (const bool fromMenu : {false, true}) {
+    completeReading();
+    frmDisplay* result = program_->resultWindow();
+    if (fromMenu) {
+      result->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+    } else {
+      result->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+    }
+    settle();
+    frmMain* casting = program_->castingWindow();
+    QVERIFY(casting->isVisible());
+    QVERIFY(!program_->resultWindow());
+    QCOMPARE(visibleBoxes(casting), 0);
+    QCOMPARE(proceed(casting)->text(), QStringLiteral("Click to Create Mother 1"));
+    QCOMPARE(program_->programState().stepCounter, std::int16_t{0});
+    QCOMPARE(program_->programState().chart.figuresProduced(), 0);
+    QCOMPARE(program_->programState().identifier.currentFigureKey(), std::string("CONJUNCTIO"));
+    QCOMPARE(program_->state(), Program::State::Casting);
+  }
+}
+
+void ProgramTest::secondReadingSharesNothingWithTheFirst() {
+  completeReading();
+  program_->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+  settle();
+
+  // Four Mothers of one point in every row: every derived figure is then fixed.
+  const geomancy::Figure via{1, 1, 1, 1};
+  const geomancy::Figure viaMothers[4] = {via, via, via, via};
+  scriptReading(viaMothers);
+  frmMain* casting = program_->castingWindow();
+  const std::size_t drawsBefore = random_->drawsTaken();
+  pressTimes(1);
+  QCOMPARE(random_->drawsTaken() - drawsBefore, std::size_t{4});
+  QCOMPARE(visibleBoxes(casting), 4);
+  pressTimes(15);
+  for (int index = 0; index < 32; ++index) QCOMPARE(shownRow(casting, index), geomancy::RowValue{1});
+  for (int index = 32; index < 60; ++index) QCOMPARE(shownRow(casting, index), geomancy::RowValue{2});
+  frmDisplay* result = program_->resultWindow();
+  QVERIFY(result->isVisible());
+  QCOMPARE(result->displayField(DisplayField::GeomancyName), QStringLiteral("Populus  The People"));
+}
+
+void ProgramTest::closingTheResultWindowDiscardsIt() {
+  completeReading();
+  program_->resultWindow()->close();
+  settle();
+  QVERIFY(!program_->resultWindow());
+  QCOMPARE(program_->state(), Program::State::Leaving);
+  // The casting window stays as it was, hidden.
+  QVERIFY(program_->castingWindow());
+  QVERIFY(!program_->castingWindow()->isVisible());
+}
+
+void ProgramTest::thousandReadingsLeaveNoWindowBehind() {
+  const auto widgetsAtStart = QApplication::allWidgets().size();
+  const auto windowsAtStart = QApplication::topLevelWidgets().size();
+  for (int reading = 0; reading < 1000; ++reading) {
+    completeReading();
+    QVERIFY(program_->resultWindow()->isVisible());
+    program_->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+    settle();
+  }
+  QVERIFY(!program_->resultWindow());
+  QCOMPARE(QApplication::allWidgets().size(), widgetsAtStart);
+  QCOMPARE(QApplication::topLevelWidgets().size(), windowsAtStart);
+}
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"

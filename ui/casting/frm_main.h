@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "figure.h"
+#include "geomancy.h"
+#include "promotion.h"
+
+class QGroupBox;
+class QLabel;
+class QMenuBar;
+class QPushButton;
+class QWidget;
+
+namespace geomancy {
+struct ProgramState;
+}
+namespace links {
+class LinkLauncher;
+class WindowCommands;
+}  // namespace links
+
+// The casting window: one button pressed again and again casts the Shield chart figure by figure,
+// drawing each row as a point picture; the sixteenth press identifies the Judge.
+class frmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Opens the result window's display fields, creating that window hidden on first use.
+  using ResultFields = std::function<modGeomancy::DisplayFields&()>;
+
+  frmMain(geomancy::ProgramState& state, links::LinkLauncher& launcher, ResultFields resultFields,
+          QWidget* parent = nullptr);
+
+  // The reset that starts a new reading: no point visible, the new-reading caption, an empty
+  // chart and the counter at 0. Showing the window is the caller's.
+  void startNewReading();
+
+  [[nodiscard]] const links::PromotionLabels& promotionLabels() const { return promotion_; }
+
+ signals:
+  // The sixteenth press has identified the Judge into the result window's fields.
+  void readingComplete();
+  // The window is closing, by whatever means; it is discarded afterwards.
+  void unloaded();
+
+ public slots:
+  void cmdProceed_Click();
+  void mnuExit_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Load();
+  void createChart(QWidget& client);
+  void createButtonAndPromotion(QWidget& client, links::LinkLauncher& launcher);
+  void createMenus();
+  void castFigure(int position);
+  void drawRow(int index, geomancy::RowValue value);
+  void describeFigure(int position, const geomancy::Figure& figure);
+  void showResult();
+
+  geomancy::ProgramState& state_;
+  ResultFields resultFields_;
+
+  QGroupBox* Frame1 = nullptr;
+  std::array<QWidget*, 5> Picture1{};
+  std::array<QLabel*, geomancy::kRowCount> picCircle{};
+  QPushButton* cmdProceed = nullptr;
+  QGroupBox* Frame5 = nullptr;
+  links::PromotionLabels promotion_;
+  QMenuBar* menuBar_ = nullptr;
+  links::WindowCommands* commands_ = nullptr;
+};
