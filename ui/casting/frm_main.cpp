@@ -1,7 +1,6 @@
 #include "frm_main.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include <limits>
 
 #include "assets.h"
+#include "frame_box.h"
 #include "look.h"
 #include "menus.h"
 #include "program_state.h"
@@ -96,10 +96,10 @@ frmMain::frmMain(geomancy::ProgramState& state, links::LinkLauncher& launcher,
 }
 
 void frmMain::createChart(QWidget& client) {
-  Frame1 = new QGroupBox(QStringLiteral("Cast the Geomantic Spread"), &client);
+  Frame1 = new FrameBox(QStringLiteral("Cast the Geomantic Spread"), &client);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(twips::rect(0, 480, 7455, 5775));
-  Frame1->setFont(look::verdana(8.25, look::Weight::Bold));
+  Frame1->setCaptionFont(look::verdana(8.25, look::Weight::Bold));
   look::setColours(*Frame1, look::kDarkGrey, look::kLightOrange);
 
   for (int pane = 0; pane < kPaneCount; ++pane) {
@@ -135,7 +135,7 @@ void frmMain::createButtonAndPromotion(QWidget& client, links::LinkLauncher& lau
   look::setColours(*cmdProceed, look::kLightGrey, Qt::black);
   connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 
-  Frame5 = new QGroupBox(&client);
+  Frame5 = new FrameBox(QString(), &client);
   Frame5->setObjectName(QStringLiteral("Frame5"));
   Frame5->setGeometry(twips::rect(0, 6720, 7455, 855));
   look::setColours(*Frame5, look::kDarkGrey, look::kLightOrange);

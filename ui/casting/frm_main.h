@@ -8,7 +8,7 @@
 #include "geomancy.h"
 #include "promotion.h"
 
-class QGroupBox;
+class FrameBox;
 class QLabel;
 class QMenuBar;
 class QPushButton;
@@ -66,11 +66,11 @@ class frmMain : public QMainWindow {
   geomancy::ProgramState& state_;
   ResultFields resultFields_;
 
-  QGroupBox* Frame1 = nullptr;
+  FrameBox* Frame1 = nullptr;
   std::array<QWidget*, 5> Picture1{};
   std::array<QLabel*, geomancy::kRowCount> picCircle{};
   QPushButton* cmdProceed = nullptr;
-  QGroupBox* Frame5 = nullptr;
+  FrameBox* Frame5 = nullptr;
   links::PromotionLabels promotion_;
   QMenuBar* menuBar_ = nullptr;
   links::WindowCommands* commands_ = nullptr;

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "frame_box.h"
 #include "look.h"
 #include "menus.h"
 #include "twips.h"
@@ -57,15 +57,15 @@ constexpr ValueLabel kValueLabels[] = {
 constexpr int kValueLeft = 2760;
 constexpr int kValueHeight = 375;
 
-QGroupBox* createFrame(QWidget& parent, const char* name, const QString& caption, QRect geometry) {
-  auto* frame = new QGroupBox(caption, &parent);
+FrameBox* createFrame(QWidget& parent, const char* name, const QString& caption, QRect geometry) {
+  auto* frame = new FrameBox(caption, &parent);
   frame->setObjectName(QString::fromLatin1(name));
   frame->setGeometry(geometry);
   return frame;
 }
 
-QGroupBox* createDarkFrame(QWidget& parent, const char* name, QRect geometry) {
-  QGroupBox* frame = createFrame(parent, name, QString(), geometry);
+FrameBox* createDarkFrame(QWidget& parent, const char* name, QRect geometry) {
+  FrameBox* frame = createFrame(parent, name, QString(), geometry);
   look::setColours(*frame, look::kDarkGrey, look::kLightOrange);
   return frame;
 }
@@ -98,7 +98,7 @@ void frmDisplay::createFrames(QWidget& client) {
                        twips::rect(0, 720, 8415, 6375));
   const QPalette system = QApplication::palette();
   look::setColours(*Frame3, system.color(QPalette::Base), look::kBlue);
-  Frame3->setFont(look::verdana(9.75, look::Weight::Bold));
+  Frame3->setCaptionFont(look::verdana(9.75, look::Weight::Bold));
   Frame5 = createDarkFrame(client, "Frame5", twips::rect(0, 7080, 8400, 800));
 }
 
@@ -143,6 +143,7 @@ void frmDisplay::createValueFields() {
   txtSignificance->setFocusPolicy(Qt::StrongFocus);
   txtSignificance->setTabChangesFocus(true);
   txtSignificance->setAccessibleName(QStringLiteral("Significance"));
+  look::setTextColour(*txtSignificance, QApplication::palette().color(QPalette::Text));
 }
 
 void frmDisplay::createBackAndPromotion(links::LinkLauncher& launcher) {

@@ -6,7 +6,7 @@
 #include "geomancy.h"
 #include "promotion.h"
 
-class QGroupBox;
+class FrameBox;
 class QLabel;
 class QMenuBar;
 class QPlainTextEdit;
@@ -51,9 +51,9 @@ class frmDisplay : public QMainWindow, public modGeomancy::DisplayFields {
   void setTabOrderAndFocus();
   [[nodiscard]] QLabel* valueLabel(modGeomancy::DisplayField field) const;
 
-  QGroupBox* Frame2 = nullptr;
-  QGroupBox* Frame3 = nullptr;
-  QGroupBox* Frame5 = nullptr;
+  FrameBox* Frame2 = nullptr;
+  FrameBox* Frame3 = nullptr;
+  FrameBox* Frame5 = nullptr;
   QLabel* lblGeomancyName = nullptr;
   QLabel* lblKeyword = nullptr;
   QLabel* lblAssociatedDay = nullptr;

@@ -1,8 +1,9 @@
 // The casting window: its layout, the first caption and where each row's picture stands.
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+
+#include "frame_box.h"
 
 #include "frm_main.h"
 #include "program_state.h"
@@ -64,7 +65,7 @@ void FrmMainTest::loadLeavesAnEmptyChart() {
     QVERIFY(!box(index)->isVisibleTo(window_.get()));
     QVERIFY(!box(index)->pixmap().isNull());  // the design-time picture, hidden
   }
-  QCOMPARE(window_->findChild<QGroupBox*>("Frame1")->title(),
+  QCOMPARE(window_->findChild<FrameBox*>("Frame1")->caption(),
            QStringLiteral("Cast the Geomantic Spread"));
   QCOMPARE(random_->drawsTaken(), std::size_t{0});
   QVERIFY(fields_->writes.empty());

@@ -1,6 +1,5 @@
 // The result window: its layout, its fields, its keyboard and its stacked promotion labels.
 #include <QAction>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -8,6 +7,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include "frame_box.h"
 
 #include "frm_display.h"
 #include "recording_link_launcher.h"
@@ -81,7 +82,7 @@ void FrmDisplayTest::layoutMatchesTheDesignAt96Dpi() {
 
 void FrmDisplayTest::captionsAndTitle() {
   QCOMPARE(window_->windowTitle(), QStringLiteral("QX Geomancy v1.0"));
-  QCOMPARE(child<QGroupBox>(*window_, "Frame3")->title(), QStringLiteral("QX Geomancy Results"));
+  QCOMPARE(child<FrameBox>(*window_, "Frame3")->caption(), QStringLiteral("QX Geomancy Results"));
   const std::pair<const char*, const char*> captions[] = {
       {"dsd", "Geomancy Figure Name"}, {"Label3", "Keyword"},
       {"Label4", "Associated Day"},    {"Label5", "Associated Element"},
