@@ -12,9 +12,7 @@
 #include "twips.h"
 #include "web_pages.h"
 
-#ifdef QXG_HAVE_ASSETS
 #include "assets.h"
-#endif
 
 namespace {
 
@@ -80,9 +78,7 @@ void frmAbout::createHeading() {
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(twips::rect(120, 120, 480, 480));
   Picture1->setAccessibleName(QStringLiteral("Program icon"));
-#ifdef QXG_HAVE_ASSETS
   Picture1->setPixmap(assets::programIcon().pixmap(kIconPixels, kIconPixels));
-#endif
 
   Label2 = createTextLabel(this, QStringLiteral("Label2"), look::kWindowTitle,
                            twips::rect(840, 240, 2085, 240));

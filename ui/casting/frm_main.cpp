@@ -1,8 +1,6 @@
 #include "frm_main.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
 #include <limits>
@@ -10,11 +8,9 @@
 #include "assets.h"
 #include "frame_box.h"
 #include "look.h"
-#include "menus.h"
 #include "program_state.h"
 #include "resume_next.h"
 #include "twips.h"
-#include "window_commands.h"
 
 namespace {
 
@@ -76,22 +72,12 @@ QString caption(int position) {
 
 frmMain::frmMain(geomancy::ProgramState& state, links::LinkLauncher& launcher,
                  ResultFields resultFields, QWidget* parent)
-    : QMainWindow(parent), state_(state), resultFields_(std::move(resultFields)) {
-  assets::initAssets();
-  setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(look::kWindowTitle);
-  setFont(look::verdana(8.25));
-
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("frmMainClient"));
-  client->setFixedSize(twips::size(7455, 7590));
-  look::setColours(*client, look::kDarkGrey, look::kLightOrange);
-  setCentralWidget(client);
-
-  createChart(*client);
-  createButtonAndPromotion(*client, launcher);
-  createMenus();
-  setFixedSize(sizeHint());
+    : ProgramWindow(QStringLiteral("frmMain"), twips::size(7455, 7590),
+                    links::MenuBarKind::Casting, launcher, parent),
+      state_(state),
+      resultFields_(std::move(resultFields)) {
+  createChart(clientArea());
+  createButtonAndPromotion(clientArea());
   Form_Load();
 }
 
@@ -127,7 +113,7 @@ void frmMain::createChart(QWidget& client) {
   }
 }
 
-void frmMain::createButtonAndPromotion(QWidget& client, links::LinkLauncher& launcher) {
+void frmMain::createButtonAndPromotion(QWidget& client) {
   cmdProceed = new QPushButton(&client);
   cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
   cmdProceed->setGeometry(twips::rect(0, 6240, 7455, 495));
@@ -145,18 +131,7 @@ void frmMain::createButtonAndPromotion(QWidget& client, links::LinkLauncher& lau
   promotion_.Label61->setGeometry(twips::rect(120, 40, 7200, 465));
   promotion_.lblCobrand->setGeometry(twips::rect(120, 160, 7185, 615));
   promotion_.lblFullBrand->setGeometry(twips::rect(120, 160, 7185, 615));
-
-  commands_ = new links::WindowCommands(launcher, *this);
-  commands_->connectPromotionLabels(promotion_);
-}
-
-void frmMain::createMenus() {
-  menuBar_ = links::createMenuBar(links::MenuBarKind::Casting, this);
-  setMenuBar(menuBar_);
-  commands_->connectMenuBar(*menuBar_);
-  if (auto* exit = menuBar_->findChild<QAction*>(QStringLiteral("mnuExit"))) {
-    connect(exit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-  }
+  connectPromotionLabels(promotion_);
 }
 
 void frmMain::Form_Load() {
@@ -227,11 +202,4 @@ void frmMain::startNewReading() {
   for (QWidget* pane : Picture1) {
     pane->setAccessibleDescription(QString());
   }
-}
-
-void frmMain::mnuExit_Click() { close(); }
-
-void frmMain::closeEvent(QCloseEvent* event) {
-  emit unloaded();
-  event->accept();
 }

@@ -1,30 +1,25 @@
 #pragma once
 
-#include <QMainWindow>
 #include <array>
 #include <functional>
 
 #include "figure.h"
 #include "geomancy.h"
+#include "program_window.h"
 #include "promotion.h"
 
 class FrameBox;
 class QLabel;
-class QMenuBar;
 class QPushButton;
 class QWidget;
 
 namespace geomancy {
 struct ProgramState;
 }
-namespace links {
-class LinkLauncher;
-class WindowCommands;
-}  // namespace links
 
 // The casting window: one button pressed again and again casts the Shield chart figure by figure,
 // drawing each row as a point picture; the sixteenth press identifies the Judge.
-class frmMain : public QMainWindow {
+class frmMain : public links::ProgramWindow {
   Q_OBJECT
 
  public:
@@ -43,21 +38,14 @@ class frmMain : public QMainWindow {
  signals:
   // The sixteenth press has identified the Judge into the result window's fields.
   void readingComplete();
-  // The window is closing, by whatever means; it is discarded afterwards.
-  void unloaded();
 
  public slots:
   void cmdProceed_Click();
-  void mnuExit_Click();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Form_Load();
   void createChart(QWidget& client);
-  void createButtonAndPromotion(QWidget& client, links::LinkLauncher& launcher);
-  void createMenus();
+  void createButtonAndPromotion(QWidget& client);
   void castFigure(int position);
   void drawRow(int index, geomancy::RowValue value);
   void describeFigure(int position, const geomancy::Figure& figure);
@@ -72,6 +60,4 @@ class frmMain : public QMainWindow {
   QPushButton* cmdProceed = nullptr;
   FrameBox* Frame5 = nullptr;
   links::PromotionLabels promotion_;
-  QMenuBar* menuBar_ = nullptr;
-  links::WindowCommands* commands_ = nullptr;
 };

@@ -1,17 +1,15 @@
 #include "frm_display.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
+#include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "frame_box.h"
 #include "look.h"
-#include "menus.h"
 #include "twips.h"
-#include "window_commands.h"
 
 namespace {
 
@@ -72,24 +70,15 @@ FrameBox* createDarkFrame(QWidget& parent, const char* name, QRect geometry) {
 
 }  // namespace
 
-frmDisplay::frmDisplay(links::LinkLauncher& launcher, QWidget* parent) : QMainWindow(parent) {
-  setObjectName(QStringLiteral("frmDisplay"));
-  setWindowTitle(look::kWindowTitle);
-  setFont(look::verdana(8.25));
-
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("frmDisplayClient"));
-  client->setFixedSize(twips::size(8415, 7905));
-  look::setColours(*client, look::kDarkGrey, look::kLightOrange);
-  setCentralWidget(client);
-
-  createFrames(*client);
+frmDisplay::frmDisplay(links::LinkLauncher& launcher, QWidget* parent)
+    : ProgramWindow(QStringLiteral("frmDisplay"), twips::size(8415, 7905),
+                    links::MenuBarKind::Result, launcher, parent) {
+  createFrames(clientArea());
   createCaptions();
   createValueFields();
-  createBackAndPromotion(launcher);
-  createMenus();
+  createBackAndPromotion();
+  connectBack();
   setTabOrderAndFocus();
-  setFixedSize(sizeHint());
 }
 
 void frmDisplay::createFrames(QWidget& client) {
@@ -146,7 +135,7 @@ void frmDisplay::createValueFields() {
   look::setTextColour(*txtSignificance, QApplication::palette().color(QPalette::Text));
 }
 
-void frmDisplay::createBackAndPromotion(links::LinkLauncher& launcher) {
+void frmDisplay::createBackAndPromotion() {
   promotion_ = links::createPromotionLabels(Frame2, Frame5, 9.0);
   promotion_.Label61->setGeometry(twips::rect(127, 120, 8160, 465));
   promotion_.lblCobrand->setGeometry(twips::rect(120, 120, 6105, 615));
@@ -157,21 +146,13 @@ void frmDisplay::createBackAndPromotion(links::LinkLauncher& launcher) {
   cmdBack->setGeometry(twips::rect(7080, 240, 1215, 375));
   cmdBack->setFont(look::verdana(8.25, look::Weight::Bold));
   look::setColours(*cmdBack, look::kLightGrey, Qt::black);
-  connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
-
-  commands_ = new links::WindowCommands(launcher, *this);
-  commands_->connectPromotionLabels(promotion_);
+  connectPromotionLabels(promotion_);
 }
 
-void frmDisplay::createMenus() {
-  menuBar_ = links::createMenuBar(links::MenuBarKind::Result, this);
-  setMenuBar(menuBar_);
-  commands_->connectMenuBar(*menuBar_);
-  if (auto* back = menuBar_->findChild<QAction*>(QStringLiteral("mnuBack"))) {
+void frmDisplay::connectBack() {
+  connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+  if (auto* back = menus().findChild<QAction*>(QStringLiteral("mnuBack"))) {
     connect(back, &QAction::triggered, this, &frmDisplay::mnuBack_Click);
-  }
-  if (auto* exit = menuBar_->findChild<QAction*>(QStringLiteral("mnuExit"))) {
-    connect(exit, &QAction::triggered, this, &frmDisplay::mnuExit_Click);
   }
 }
 
@@ -207,10 +188,3 @@ QLabel* frmDisplay::valueLabel(DisplayField field) const {
 void frmDisplay::cmdBack_Click() { emit backChosen(); }
 
 void frmDisplay::mnuBack_Click() { cmdBack_Click(); }
-
-void frmDisplay::mnuExit_Click() { close(); }
-
-void frmDisplay::closeEvent(QCloseEvent* event) {
-  emit unloaded();
-  event->accept();
-}

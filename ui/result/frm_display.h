@@ -1,25 +1,20 @@
 #pragma once
 
-#include <QMainWindow>
 #include <array>
 
 #include "geomancy.h"
+#include "program_window.h"
 #include "promotion.h"
 
 class FrameBox;
 class QLabel;
-class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace links {
-class LinkLauncher;
-class WindowCommands;
-}  // namespace links
 
 // The result window: the Judge's name and catalogue texts under fixed captions, with Back.
 // It computes nothing; its ten display fields are written from outside.
-class frmDisplay : public QMainWindow, public modGeomancy::DisplayFields {
+class frmDisplay : public links::ProgramWindow, public modGeomancy::DisplayFields {
   Q_OBJECT
 
  public:
@@ -31,23 +26,17 @@ class frmDisplay : public QMainWindow, public modGeomancy::DisplayFields {
  signals:
   // Back was chosen, by the button, its access key or File > Back.
   void backChosen();
-  // The window is closing, by whatever means; it is discarded afterwards.
-  void unloaded();
 
  public slots:
   void cmdBack_Click();
   void mnuBack_Click();
-  void mnuExit_Click();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void createFrames(QWidget& client);
   void createCaptions();
   void createValueFields();
-  void createBackAndPromotion(links::LinkLauncher& launcher);
-  void createMenus();
+  void createBackAndPromotion();
+  void connectBack();
   void setTabOrderAndFocus();
   [[nodiscard]] QLabel* valueLabel(modGeomancy::DisplayField field) const;
 
@@ -67,6 +56,4 @@ class frmDisplay : public QMainWindow, public modGeomancy::DisplayFields {
   QPlainTextEdit* txtSignificance = nullptr;
   QPushButton* cmdBack = nullptr;
   links::PromotionLabels promotion_;
-  QMenuBar* menuBar_ = nullptr;
-  links::WindowCommands* commands_ = nullptr;
 };
