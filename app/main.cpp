@@ -26,8 +26,9 @@ bool displayMissing() {
 
 int main(int argc, char* argv[]) {
   if (displayMissing()) {
-    std::fputs("QX Geomancy needs a graphical display, and none is available (DISPLAY is not set).\n",
-               stderr);
+    std::fputs(
+        "QX Geomancy needs a graphical display, and none is available (DISPLAY is not set).\n",
+        stderr);
     return 1;
   }
   QApplication application(argc, argv);

@@ -44,10 +44,9 @@ void Program::StartProgram() {
 }
 
 std::unique_ptr<frmMain> Program::createCastingWindow() {
-  auto window = std::make_unique<frmMain>(programState_, launcher_,
-                                          [this]() -> modGeomancy::DisplayFields& {
-                                            return result_.touch();
-                                          });
+  auto window = std::make_unique<frmMain>(
+      programState_, launcher_,
+      [this]() -> modGeomancy::DisplayFields& { return result_.touch(); });
   connect(window.get(), &frmMain::readingComplete, this, &Program::onReadingComplete);
   connect(window.get(), &frmMain::unloaded, this, &Program::onMainWindowUnloaded);
   return window;

@@ -4,7 +4,9 @@
 
 namespace geomancy {
 
-float PseudoRandomSource::draw() { return drawFromBits(static_cast<std::uint32_t>(generator_() >> 8)); }
+float PseudoRandomSource::draw() {
+  return drawFromBits(static_cast<std::uint32_t>(generator_() >> 8));
+}
 
 void PseudoRandomSource::seed(std::uint64_t seed) {
   // seed_seq and mt19937 are specified to the bit, so a seed repeats a run on every platform.

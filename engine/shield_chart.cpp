@@ -51,13 +51,15 @@ Figure deriveFigure(int position, std::span<const RowValue> rows) {
   return addFigures(figureAt(rows, sources[0]), figureAt(rows, sources[1]));
 }
 
-std::array<Figure, kFigureCount> shieldFromMothers(const std::array<Figure, kMotherCount>& mothers) {
+std::array<Figure, kFigureCount> shieldFromMothers(
+    const std::array<Figure, kMotherCount>& mothers) {
   std::array<RowValue, kRowCount> rows{};
   std::array<Figure, kFigureCount> chart{};
   for (int position = 0; position < kFigureCount; ++position) {
-    chart[position] = position < kMotherCount
-                          ? mothers[position]
-                          : deriveFigure(position, std::span(rows).first(kRowsPerFigure * position));
+    chart[position] =
+        position < kMotherCount
+            ? mothers[position]
+            : deriveFigure(position, std::span(rows).first(kRowsPerFigure * position));
     for (int row = 1; row <= kRowsPerFigure; ++row) {
       rows[rowIndex(position, row)] = chart[position][row - 1];
     }

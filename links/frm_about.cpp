@@ -6,13 +6,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "assets.h"
 #include "link_label.h"
 #include "look.h"
 #include "resume_next.h"
 #include "twips.h"
 #include "web_pages.h"
-
-#include "assets.h"
 
 namespace {
 
@@ -100,10 +99,10 @@ void frmAbout::createTexts() {
 }
 
 void frmAbout::createLinks() {
-  lblHomePage = createLink(this, QStringLiteral("lblHomePage"),
-                           QStringLiteral("Click here to visit ") +
-                               links::pageAddress(links::Page::ForumHome),
-                           twips::rect(2040, 1980, 4650, 195));
+  lblHomePage = createLink(
+      this, QStringLiteral("lblHomePage"),
+      QStringLiteral("Click here to visit ") + links::pageAddress(links::Page::ForumHome),
+      twips::rect(2040, 1980, 4650, 195));
   lblHomePage->setAccessibleName(QStringLiteral("Visit ") + links::forumAddressShown());
   lblHomePage->setAccessibleDescription(
       QStringLiteral("Opens the discussion forum in your web browser"));

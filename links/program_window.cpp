@@ -36,7 +36,9 @@ void ProgramWindow::connectPromotionLabels(const PromotionLabels& labels) {
   commands_->connectPromotionLabels(labels);
 }
 
-void ProgramWindow::mnuExit_Click() { close(); }
+void ProgramWindow::mnuExit_Click() {
+  close();
+}
 
 void ProgramWindow::closeEvent(QCloseEvent* event) {
   emit unloaded();

@@ -1,4 +1,6 @@
 // One whole reading through the program's shell: presses, pictures, the result window, Back.
+#include "program.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -7,7 +9,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "program.h"
 #include "recording_link_launcher.h"
 #include "scripted_random_source.h"
 
@@ -62,7 +63,9 @@ bool allFieldsBlank(const frmDisplay& result) {
   return true;
 }
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void settle() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 }  // namespace
 
@@ -161,8 +164,8 @@ void ProgramTest::sixteenPressesMakeOneReading() {
   QCOMPARE(visibleBoxes(casting), 60);
 
   // The figure drawn in boxes 56 to 59, read top to bottom, is the one named.
-  const geomancy::Figure judge{shownRow(casting, 56), shownRow(casting, 57),
-                               shownRow(casting, 58), shownRow(casting, 59)};
+  const geomancy::Figure judge{shownRow(casting, 56), shownRow(casting, 57), shownRow(casting, 58),
+                               shownRow(casting, 59)};
   const modGeomancy::CatalogueEntry* entry = modGeomancy::entryForRows(judge);
   QVERIFY(entry);
   QCOMPARE(entry->key, std::string_view("CONJUNCTIO"));
@@ -228,8 +231,10 @@ void ProgramTest::secondReadingSharesNothingWithTheFirst() {
   QCOMPARE(random_->drawsTaken() - drawsBefore, std::size_t{4});
   QCOMPARE(visibleBoxes(casting), 4);
   pressTimes(15);
-  for (int index = 0; index < 32; ++index) QCOMPARE(shownRow(casting, index), geomancy::RowValue{1});
-  for (int index = 32; index < 60; ++index) QCOMPARE(shownRow(casting, index), geomancy::RowValue{2});
+  for (int index = 0; index < 32; ++index)
+    QCOMPARE(shownRow(casting, index), geomancy::RowValue{1});
+  for (int index = 32; index < 60; ++index)
+    QCOMPARE(shownRow(casting, index), geomancy::RowValue{2});
   frmDisplay* result = program_->resultWindow();
   QVERIFY(result->isVisible());
   QCOMPARE(result->displayField(DisplayField::GeomancyName), QStringLiteral("Populus  The People"));

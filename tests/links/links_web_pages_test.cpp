@@ -94,8 +94,7 @@ class WebPagesTest : public QObject {
   void desktopLauncherHandsTheAddressToTheDesktopUnchanged() {
     const QStringList addresses{
         links::pageAddress(links::Page::ForumHome), links::pageAddress(links::Page::UpdatePage),
-        QStringLiteral(
-            "http://qxgeomancyforum.org/qxos-refer-a-friend.php?taf1=A%20B&taf2=a%40b")};
+        QStringLiteral("http://qxgeomancyforum.org/qxos-refer-a-friend.php?taf1=A%20B&taf2=a%40b")};
     links::DesktopLinkLauncher launcher;
     for (const QString& address : addresses) launcher.openAddress(address);
     QCOMPARE(guard_.opened.size(), addresses.size());

@@ -50,14 +50,15 @@ struct FigurePlace {
   int top;  // of row 1, in the pane
 };
 
-constexpr int slotTop(int slot) { return 120 + 1320 * slot; }
+constexpr int slotTop(int slot) {
+  return 120 + 1320 * slot;
+}
 
 // Where each figure stands: the Witnesses in slots 1 and 2, the Judge between them.
 constexpr FigurePlace kFigurePlaces[kFigureCount] = {
-    {0, slotTop(0)}, {0, slotTop(1)}, {0, slotTop(2)}, {0, slotTop(3)},
-    {1, slotTop(0)}, {1, slotTop(1)}, {1, slotTop(2)}, {1, slotTop(3)},
-    {2, slotTop(0)}, {2, slotTop(1)}, {2, slotTop(2)}, {2, slotTop(3)},
-    {3, slotTop(1)}, {3, slotTop(2)}, {4, 2160}};
+    {0, slotTop(0)}, {0, slotTop(1)}, {0, slotTop(2)}, {0, slotTop(3)}, {1, slotTop(0)},
+    {1, slotTop(1)}, {1, slotTop(2)}, {1, slotTop(3)}, {2, slotTop(0)}, {2, slotTop(1)},
+    {2, slotTop(2)}, {2, slotTop(3)}, {3, slotTop(1)}, {3, slotTop(2)}, {4, 2160}};
 
 QString rowReading(geomancy::RowValue value) {
   return value == geomancy::kOnePoint ? QStringLiteral("one point") : QStringLiteral("two points");
@@ -72,8 +73,8 @@ QString caption(int position) {
 
 frmMain::frmMain(geomancy::ProgramState& state, links::LinkLauncher& launcher,
                  ResultFields resultFields, QWidget* parent)
-    : ProgramWindow(QStringLiteral("frmMain"), twips::size(7455, 7590),
-                    links::MenuBarKind::Casting, launcher, parent),
+    : ProgramWindow(QStringLiteral("frmMain"), twips::size(7455, 7590), links::MenuBarKind::Casting,
+                    launcher, parent),
       state_(state),
       resultFields_(std::move(resultFields)) {
   createChart(clientArea());
@@ -161,7 +162,8 @@ void frmMain::cmdProceed_Click() {
 void frmMain::castFigure(int position) {
   const geomancy::Figure figure = state_.chart.produceFigure(position);
   for (int row = 1; row <= kRowsPerFigure; ++row) {
-    drawRow(geomancy::rowIndex(position, row), state_.chart.rowValue(geomancy::rowIndex(position, row)));
+    drawRow(geomancy::rowIndex(position, row),
+            state_.chart.rowValue(geomancy::rowIndex(position, row)));
   }
   describeFigure(position, figure);
 }
@@ -179,7 +181,8 @@ void frmMain::describeFigure(int position, const geomancy::Figure& figure) {
     rows << rowReading(value);
   }
   QWidget* pane = Picture1.at(static_cast<std::size_t>(kFigurePlaces[position].pane));
-  QStringList figures = pane->accessibleDescription().split(QStringLiteral("; "), Qt::SkipEmptyParts);
+  QStringList figures =
+      pane->accessibleDescription().split(QStringLiteral("; "), Qt::SkipEmptyParts);
   figures << QStringLiteral("%1: %2").arg(caption(position), rows.join(QStringLiteral(", ")));
   pane->setAccessibleDescription(figures.join(QStringLiteral("; ")));
 }

@@ -1,8 +1,8 @@
 #include "frm_display.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,11 +24,11 @@ struct CaptionLabel {
 
 // The fixed captions at the left of the results frame.
 constexpr CaptionLabel kCaptionLabels[] = {
-    {"dsd", "Geomancy Figure Name", 360, 2325}, {"Label3", "Keyword", 933, 840},
-    {"Label4", "Associated Day", 1506, 1500},   {"Label5", "Associated Element", 2079, 1920},
+    {"dsd", "Geomancy Figure Name", 360, 2325},   {"Label3", "Keyword", 933, 840},
+    {"Label4", "Associated Day", 1506, 1500},     {"Label5", "Associated Element", 2079, 1920},
     {"Label6", "Associated Quality", 2652, 1815}, {"Label7", "Associated Planet", 3225, 1740},
-    {"Label8", "Associated Sign", 3798, 1545},  {"Label9", "Associated Body Part", 4371, 2070},
-    {"Label10", "Direction", 4944, 885},        {"Label11", "Significance", 5640, 1185},
+    {"Label8", "Associated Sign", 3798, 1545},    {"Label9", "Associated Body Part", 4371, 2070},
+    {"Label10", "Direction", 4944, 885},          {"Label11", "Significance", 5640, 1185},
 };
 constexpr int kCaptionLeft = 240;
 constexpr int kCaptionHeight = 195;
@@ -103,9 +103,10 @@ void frmDisplay::createCaptions() {
 }
 
 void frmDisplay::createValueFields() {
-  QLabel** const members[] = {&lblGeomancyName,      &lblKeyword,           &lblAssociatedDay,
-                              &lblAssociatedElement, &lblAssociatedQuality, &lblAssociatedPlanet,
-                              &lblAssociatedSign,    &lblAssociatedBodyPart, &lblDirection};
+  QLabel** const members[] = {
+      &lblGeomancyName,      &lblKeyword,          &lblAssociatedDay,  &lblAssociatedElement,
+      &lblAssociatedQuality, &lblAssociatedPlanet, &lblAssociatedSign, &lblAssociatedBodyPart,
+      &lblDirection};
   for (std::size_t i = 0; i < std::size(kValueLabels); ++i) {
     const ValueLabel& spec = kValueLabels[i];
     auto* label = new QLabel(Frame3);
@@ -185,6 +186,10 @@ QLabel* frmDisplay::valueLabel(DisplayField field) const {
   return valueLabels_.at(static_cast<std::size_t>(field));
 }
 
-void frmDisplay::cmdBack_Click() { emit backChosen(); }
+void frmDisplay::cmdBack_Click() {
+  emit backChosen();
+}
 
-void frmDisplay::mnuBack_Click() { cmdBack_Click(); }
+void frmDisplay::mnuBack_Click() {
+  cmdBack_Click();
+}

@@ -11,7 +11,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-
 // The result window: the Judge's name and catalogue texts under fixed captions, with Back.
 // It computes nothing; its ten display fields are written from outside.
 class frmDisplay : public links::ProgramWindow, public modGeomancy::DisplayFields {

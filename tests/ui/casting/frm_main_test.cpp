@@ -1,11 +1,11 @@
 // The casting window: its layout, the first caption and where each row's picture stands.
+#include "frm_main.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
 #include "frame_box.h"
-
-#include "frm_main.h"
 #include "program_state.h"
 #include "recording_link_launcher.h"
 #include "scripted_random_source.h"
@@ -31,8 +31,8 @@ class FrmMainTest : public QObject {
     state_ = std::make_unique<geomancy::ProgramState>(*random_);
     launcher_ = std::make_unique<RecordingLinkLauncher>();
     fields_ = std::make_unique<RecordingFields>();
-    window_ = std::make_unique<frmMain>(*state_, *launcher_,
-                                        [this]() -> modGeomancy::DisplayFields& { return *fields_; });
+    window_ = std::make_unique<frmMain>(
+        *state_, *launcher_, [this]() -> modGeomancy::DisplayFields& { return *fields_; });
   }
   void cleanup() { window_.reset(); }
 

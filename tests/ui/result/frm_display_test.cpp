@@ -1,4 +1,6 @@
 // The result window: its layout, its fields, its keyboard and its stacked promotion labels.
+#include "frm_display.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
@@ -9,8 +11,6 @@
 #include <QtTest>
 
 #include "frame_box.h"
-
-#include "frm_display.h"
 #include "recording_link_launcher.h"
 #include "web_pages.h"
 
@@ -84,11 +84,11 @@ void FrmDisplayTest::captionsAndTitle() {
   QCOMPARE(window_->windowTitle(), QStringLiteral("QX Geomancy v1.0"));
   QCOMPARE(child<FrameBox>(*window_, "Frame3")->caption(), QStringLiteral("QX Geomancy Results"));
   const std::pair<const char*, const char*> captions[] = {
-      {"dsd", "Geomancy Figure Name"}, {"Label3", "Keyword"},
-      {"Label4", "Associated Day"},    {"Label5", "Associated Element"},
+      {"dsd", "Geomancy Figure Name"},  {"Label3", "Keyword"},
+      {"Label4", "Associated Day"},     {"Label5", "Associated Element"},
       {"Label6", "Associated Quality"}, {"Label7", "Associated Planet"},
-      {"Label8", "Associated Sign"},   {"Label9", "Associated Body Part"},
-      {"Label10", "Direction"},        {"Label11", "Significance"}};
+      {"Label8", "Associated Sign"},    {"Label9", "Associated Body Part"},
+      {"Label10", "Direction"},         {"Label11", "Significance"}};
   for (const auto& [name, caption] : captions) {
     QCOMPARE(child<QLabel>(*window_, name)->text(), QString::fromLatin1(caption));
   }
