@@ -26,7 +26,6 @@ Program::Program(geomancy::RandomSource& random, links::LinkLauncher& launcher)
       result_([this] { return createResultWindow(); }),
       casting_([this] { return createCastingWindow(); }) {}
 
-// The casting window's last press may still refer to the result window: close it first.
 Program::~Program() = default;
 
 void Program::StartProgram() {
@@ -35,6 +34,7 @@ void Program::StartProgram() {
     frmMain& casting = casting_.touch();
     centreOnScreen(casting);
     casting.show();
+    casting.activateWindow();
     state_ = State::Casting;
   });
   resumeNext([&] {
@@ -65,6 +65,7 @@ void Program::onReadingComplete() {
     frmDisplay& result = result_.touch();
     centreOnScreen(result);
     result.show();
+    result.activateWindow();
   });
   resumeNext([&] { hideExitWindow(); });
   state_ = State::Result;
@@ -72,7 +73,10 @@ void Program::onReadingComplete() {
 
 void Program::onBackChosen() {
   resumeNext([&] { casting_.touch().startNewReading(); });
-  resumeNext([&] { casting_.touch().show(); });
+  resumeNext([&] {
+    casting_.touch().show();
+    casting_.touch().activateWindow();
+  });
   resumeNext([&] { result_.close(); });
   resumeNext([&] { hideExitWindow(); });
   state_ = State::Casting;

@@ -47,6 +47,7 @@ class Program : public QObject {
   geomancy::ProgramState programState_;
   links::LinkLauncher& launcher_;
   State state_ = State::Starting;
+  // Declared first, so destroyed last: the casting window reaches the result window's fields.
   WindowSlot<frmDisplay> result_;
   WindowSlot<frmMain> casting_;
 };

@@ -18,7 +18,7 @@ added to Mother 1), and the name and meaning of the Judge.
 
 Options:
   --json             one JSON object per reading, one reading per line
-  --readings N       N readings, 1 to 10000000 (default 1)
+  --readings N       N readings, 1 to 4294967295 (default 1)
   --seed S           seed the random source with S, 0 to 18446744073709551615,
                      to repeat a run exactly; without it the clock seeds it
   --mothers A,B,C,D  use these four Mothers instead of casting them: each is

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,7 +15,7 @@ namespace qxcast {
 using Mothers = std::array<geomancy::Figure, geomancy::kMotherCount>;
 
 // Enough for any statistics a reader may want; beyond it a typing slip is the likelier cause.
-inline constexpr std::uint32_t kMaxReadings = 10'000'000;
+inline constexpr std::uint32_t kMaxReadings = std::numeric_limits<std::uint32_t>::max();
 
 struct CastOptions {
   bool help = false;

@@ -32,6 +32,9 @@ class ReadingWriter {
     if (buffer_.size() >= kFlushSize) flush();
   }
 
+  // False once the output has refused a write: there is no point in casting on.
+  [[nodiscard]] bool writable() const { return static_cast<bool>(out_); }
+
   bool finish() {
     flush();
     out_.flush();
@@ -60,14 +63,14 @@ class ReadingWriter {
 void writeReadings(const CastOptions& options, ReadingWriter& writer) {
   if (options.mothers) {
     const Reading reading = readingFromMothers(*options.mothers);
-    for (std::uint32_t number = 1; number <= options.readings; ++number) {
+    for (std::uint32_t number = 1; number <= options.readings && writer.writable(); ++number) {
       writer.write(reading, number);
     }
     return;
   }
   geomancy::PseudoRandomSource random(options.seed.value_or(geomancy::clockSeed()));
   geomancy::ShieldChart chart(random);
-  for (std::uint32_t number = 1; number <= options.readings; ++number) {
+  for (std::uint32_t number = 1; number <= options.readings && writer.writable(); ++number) {
     writer.write(castReading(chart), number);
   }
 }

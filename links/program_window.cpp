@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "look.h"
+#include "resume_next.h"
 #include "window_commands.h"
 
 namespace links {

@@ -34,8 +34,8 @@ struct PromotionLabels {
                                                     double label61Points);
 
 // r x 6 + 1 rounded to the nearest whole number, halves to the even one: 1 to 7 for 0 <= r < 1.
-// The product is taken in double, where it is exact for every single-precision draw, so the
-// halves fall exactly where r is (2k - 1) / 12.
+// The product is taken in double, where it is exact for every single-precision draw: a half
+// arises only where r is exactly (2k - 1) / 12, which a float holds for 1/4 and 3/4 alone.
 [[nodiscard]] std::int16_t coBrandNumber(float r) noexcept;
 
 // Draws once and keeps the number in intCoBrandRandomNumber; 1, 3 and 5 bring lblCobrand to the

@@ -31,7 +31,7 @@ constexpr MenuCommand kMenuCommands[] = {
 }  // namespace
 
 WindowCommands::WindowCommands(LinkLauncher& launcher, QWidget& window)
-    : QObject(&window), launcher_(launcher) {
+    : QObject(&window), launcher_(launcher), window_(window) {
   setObjectName(QStringLiteral("windowCommands"));
 }
 
@@ -84,6 +84,8 @@ void WindowCommands::mnuAbout_Click() {
     frmAbout about(launcher_);
     about.exec();
   });
+  // The About window has no owner, so nothing hands the focus back to the opener by itself.
+  resumeNext([&] { window_.activateWindow(); });
 }
 
 void WindowCommands::mnuDonate_Click() {

@@ -36,6 +36,7 @@ class WindowCommands : public QObject {
 
  private:
   LinkLauncher& launcher_;
+  QWidget& window_;
 };
 
 }  // namespace links

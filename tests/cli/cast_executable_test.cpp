@@ -40,7 +40,7 @@ TEST(CastExecutable, BadArgumentExitsWithTwoAndPrintsNothingOnStandardOutput) {
 
   const ProcessRun withErrors = runExecutable("--readings 0 2>&1");
   EXPECT_EQ(withErrors.out,
-            "qxgeomancy-cast: --readings needs a whole number from 1 to 10000000, not \"0\"\n");
+            "qxgeomancy-cast: --readings needs a whole number from 1 to 4294967295, not \"0\"\n");
 }
 
 }  // namespace

@@ -162,10 +162,9 @@ void frmMain::cmdProceed_Click() {
 void frmMain::castFigure(int position) {
   const geomancy::Figure figure = state_.chart.produceFigure(position);
   for (int row = 1; row <= kRowsPerFigure; ++row) {
-    drawRow(geomancy::rowIndex(position, row),
-            state_.chart.rowValue(geomancy::rowIndex(position, row)));
+    drawRow(geomancy::rowIndex(position, row), figure[row - 1]);
   }
-  describeFigure(position, figure);
+  describePanes();
 }
 
 void frmMain::drawRow(int index, geomancy::RowValue value) {
@@ -175,16 +174,23 @@ void frmMain::drawRow(int index, geomancy::RowValue value) {
   resumeNext([&] { box->setAccessibleDescription(rowReading(value)); });
 }
 
-void frmMain::describeFigure(int position, const geomancy::Figure& figure) {
-  QStringList rows;
-  for (const geomancy::RowValue value : figure) {
-    rows << rowReading(value);
+void frmMain::describePanes() {
+  // Each pane reads out the figures it shows, in chart order.
+  std::array<QStringList, kPaneCount> figures;
+  const int produced = state_.chart.figuresProduced();
+  for (int position = 0; position < produced; ++position) {
+    QStringList rows;
+    for (int row = 1; row <= kRowsPerFigure; ++row) {
+      rows << rowReading(state_.chart.rowValue(geomancy::rowIndex(position, row)));
+    }
+    figures.at(static_cast<std::size_t>(kFigurePlaces[position].pane))
+        << QStringLiteral("%1: %2").arg(caption(position), rows.join(QStringLiteral(", ")));
   }
-  QWidget* pane = Picture1.at(static_cast<std::size_t>(kFigurePlaces[position].pane));
-  QStringList figures =
-      pane->accessibleDescription().split(QStringLiteral("; "), Qt::SkipEmptyParts);
-  figures << QStringLiteral("%1: %2").arg(caption(position), rows.join(QStringLiteral(", ")));
-  pane->setAccessibleDescription(figures.join(QStringLiteral("; ")));
+  for (int pane = 0; pane < kPaneCount; ++pane) {
+    Picture1.at(static_cast<std::size_t>(pane))
+        ->setAccessibleDescription(
+            figures.at(static_cast<std::size_t>(pane)).join(QStringLiteral("; ")));
+  }
 }
 
 void frmMain::showResult() {
@@ -202,7 +208,5 @@ void frmMain::startNewReading() {
   resumeNext([&] { cmdProceed->setText(kNewReadingCaption); });
   resumeNext([&] { state_.chart.reset(); });
   resumeNext([&] { state_.stepCounter = 0; });
-  for (QWidget* pane : Picture1) {
-    pane->setAccessibleDescription(QString());
-  }
+  resumeNext([&] { describePanes(); });
 }

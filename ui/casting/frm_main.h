@@ -48,7 +48,7 @@ class frmMain : public links::ProgramWindow {
   void createButtonAndPromotion(QWidget& client);
   void castFigure(int position);
   void drawRow(int index, geomancy::RowValue value);
-  void describeFigure(int position, const geomancy::Figure& figure);
+  void describePanes();
   void showResult();
 
   geomancy::ProgramState& state_;

@@ -9,6 +9,7 @@
 
 #include "frame_box.h"
 #include "look.h"
+#include "resume_next.h"
 #include "twips.h"
 
 namespace {
