@@ -20,9 +20,9 @@ void centreOnScreen(QWidget& window) {
 
 }  // namespace
 
-Program::Program(geomancy::RandomSource& random, links::LinkLauncher& launcher)
-    : programState_(random),
-      launcher_(launcher),
+Program::Program(const Seams& seams)
+    : seams_(seams),
+      programState_(seams.random),
       result_([this] { return createResultWindow(); }),
       casting_([this] { return createCastingWindow(); }) {}
 
@@ -45,7 +45,7 @@ void Program::StartProgram() {
 
 std::unique_ptr<frmMain> Program::createCastingWindow() {
   auto window = std::make_unique<frmMain>(
-      programState_, launcher_,
+      programState_, seams_.launcher,
       [this]() -> modGeomancy::DisplayFields& { return result_.touch(); });
   connect(window.get(), &frmMain::readingComplete, this, &Program::onReadingComplete);
   connect(window.get(), &frmMain::unloaded, this, &Program::onMainWindowUnloaded);
@@ -53,7 +53,7 @@ std::unique_ptr<frmMain> Program::createCastingWindow() {
 }
 
 std::unique_ptr<frmDisplay> Program::createResultWindow() {
-  auto window = std::make_unique<frmDisplay>(launcher_);
+  auto window = std::make_unique<frmDisplay>(seams_.launcher);
   connect(window.get(), &frmDisplay::backChosen, this, &Program::onBackChosen);
   connect(window.get(), &frmDisplay::unloaded, this, &Program::onMainWindowUnloaded);
   return window;

@@ -5,11 +5,8 @@
 #include "frm_display.h"
 #include "frm_main.h"
 #include "program_state.h"
+#include "seams.h"
 #include "window_slot.h"
-
-namespace links {
-class LinkLauncher;
-}
 
 // The program's shell: it brings the program up, decides what follows each window's events,
 // and keeps the windows' lifetimes. Its states:
@@ -24,7 +21,7 @@ class Program : public QObject {
  public:
   enum class State { Starting, Casting, Result, Leaving, Ended };
 
-  Program(geomancy::RandomSource& random, links::LinkLauncher& launcher);
+  explicit Program(const Seams& seams);
   ~Program() override;
 
   void StartProgram();
@@ -44,8 +41,8 @@ class Program : public QObject {
   void showExitWindow();
   void hideExitWindow();
 
+  Seams seams_;
   geomancy::ProgramState programState_;
-  links::LinkLauncher& launcher_;
   State state_ = State::Starting;
   // Declared first, so destroyed last: the casting window reaches the result window's fields.
   WindowSlot<frmDisplay> result_;

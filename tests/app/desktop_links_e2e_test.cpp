@@ -97,7 +97,7 @@ void DesktopLinksE2eTest::initTestCase() {
 void DesktopLinksE2eTest::init() {
   random_ = std::make_unique<ScriptedRandomSource>(std::vector<float>{0.2f});
   launcher_ = std::make_unique<links::DesktopLinkLauncher>();
-  program_ = std::make_unique<Program>(*random_, *launcher_);
+  program_ = std::make_unique<Program>(Seams{*random_, *launcher_});
   program_->StartProgram();
 }
 

@@ -97,7 +97,7 @@ class ProgramTest : public QObject {
 void ProgramTest::init() {
   random_ = std::make_unique<ScriptedRandomSource>(std::vector<float>{0.0f});  // promotion choice
   launcher_ = std::make_unique<RecordingLinkLauncher>();
-  program_ = std::make_unique<Program>(*random_, *launcher_);
+  program_ = std::make_unique<Program>(Seams{*random_, *launcher_});
   program_->StartProgram();
 }
 

@@ -166,7 +166,7 @@ void WindowLinksTest::cleanup() {
 void WindowLinksTest::start(float promotionDraw) {
   random_ = std::make_unique<ScriptedRandomSource>(std::vector<float>{promotionDraw});
   launcher_ = std::make_unique<RecordingLinkLauncher>();
-  program_ = std::make_unique<Program>(*random_, *launcher_);
+  program_ = std::make_unique<Program>(Seams{*random_, *launcher_});
   program_->StartProgram();
 }
 
