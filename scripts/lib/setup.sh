@@ -29,7 +29,7 @@ qxg_install_packages() {
   [ "${#missing[@]}" -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   qxg_as_root apt-get update -qq
-  qxg_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  qxg_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
     "${missing[@]}"
 }
 
