@@ -16,6 +16,7 @@
 #include <functional>
 #include <tuple>
 
+#include "desktop_guard.h"
 #include "program.h"
 #include "recording_link_launcher.h"
 #include "scripted_random_source.h"
@@ -42,25 +43,6 @@ void settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Anything that reaches the desktop's own opener instead of the program's launcher lands here.
-class DesktopTrap final : public QObject {
-  Q_OBJECT
-
- public:
-  DesktopTrap() {
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
-  }
-  ~DesktopTrap() override {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-  }
-
-  QList<QUrl> opened;
-
- public slots:
-  void openUrl(const QUrl& url) { opened.append(url); }
-};
 
 // What a close leaves behind, to hold Exit against the close box.
 struct Aftermath {
@@ -133,7 +115,7 @@ class WindowLinksTest : public QObject {
   std::unique_ptr<ScriptedRandomSource> random_;
   std::unique_ptr<RecordingLinkLauncher> launcher_;
   std::unique_ptr<Program> program_;
-  std::unique_ptr<DesktopTrap> trap_;
+  std::unique_ptr<DesktopGuard> trap_;
 };
 
 namespace {
@@ -150,7 +132,7 @@ void WindowLinksTest::initTestCase() {
 }
 
 void WindowLinksTest::init() {
-  trap_ = std::make_unique<DesktopTrap>();
+  trap_ = std::make_unique<DesktopGuard>();
 }
 
 void WindowLinksTest::cleanup() {
