@@ -94,10 +94,10 @@ void frmDisplay::createFrames(QWidget& client) {
 
 void frmDisplay::createCaptions() {
   const QColor text = QApplication::palette().color(QPalette::Text);
-  for (const CaptionLabel& spec : kCaptionLabels) {
-    auto* label = new QLabel(QString::fromLatin1(spec.caption), Frame3);
-    label->setObjectName(QString::fromLatin1(spec.name));
-    label->setGeometry(twips::rect(kCaptionLeft, spec.top, spec.width, kCaptionHeight));
+  for (const CaptionLabel& entry : kCaptionLabels) {
+    auto* label = new QLabel(QString::fromLatin1(entry.caption), Frame3);
+    label->setObjectName(QString::fromLatin1(entry.name));
+    label->setGeometry(twips::rect(kCaptionLeft, entry.top, entry.width, kCaptionHeight));
     label->setFont(look::verdana(8.25, look::Weight::Bold, look::Underline::Yes));
     look::setTextColour(*label, text);
   }
@@ -109,11 +109,11 @@ void frmDisplay::createValueFields() {
       &lblAssociatedQuality, &lblAssociatedPlanet, &lblAssociatedSign, &lblAssociatedBodyPart,
       &lblDirection};
   for (std::size_t i = 0; i < std::size(kValueLabels); ++i) {
-    const ValueLabel& spec = kValueLabels[i];
+    const ValueLabel& entry = kValueLabels[i];
     auto* label = new QLabel(Frame3);
-    label->setObjectName(QString::fromLatin1(spec.name));
+    label->setObjectName(QString::fromLatin1(entry.name));
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(twips::rect(kValueLeft, spec.top, spec.width, kValueHeight));
+    label->setGeometry(twips::rect(kValueLeft, entry.top, entry.width, kValueHeight));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     look::setTextColour(*label, look::kBlue);
     *members[i] = label;
