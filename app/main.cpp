@@ -2,10 +2,9 @@
 #include <cstdio>
 
 #include "assets.h"
+#include "desktop_platform.h"
 #include "display_check.h"
 #include "program.h"
-#include "random_source.h"
-#include "web_pages.h"
 
 int main(int argc, char* argv[]) {
   if (displayMissing()) {
@@ -13,14 +12,11 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("QX Geomancy"));
-  QApplication::setApplicationName(QStringLiteral("QXFreeGeomancy"));
   assets::initAssets();
   QApplication::setWindowIcon(assets::programIcon());
 
-  geomancy::PseudoRandomSource random;
-  links::DesktopLinkLauncher launcher;
-  Program program(Seams{random, launcher});
+  DesktopPlatform platform;
+  Program program(platform.seams());
   program.StartProgram();
   return QApplication::exec();
 }

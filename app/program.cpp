@@ -2,13 +2,20 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <functional>
 
+#include "instance_lock.h"
+#include "message_presenter.h"
+#include "process_end.h"
 #include "promotion.h"
 #include "resume_next.h"
+#include "update_reminder.h"
 
 namespace {
 
 using geomancy::resumeNext;
+
+const QString kAlreadyRunning = QStringLiteral("Application is already running");
 
 void centreOnScreen(QWidget& window) {
   if (const QScreen* screen = window.screen()) {
@@ -18,29 +25,65 @@ void centreOnScreen(QWidget& window) {
   }
 }
 
+void showActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+}
+
 }  // namespace
 
 Program::Program(const Seams& seams)
     : seams_(seams),
       programState_(seams.random),
+      exit_([this] { return createExitWindow(); }),
       result_([this] { return createResultWindow(); }),
       casting_([this] { return createCastingWindow(); }) {}
 
 Program::~Program() = default;
 
 void Program::StartProgram() {
+  // The program ends through EndProgram only, not when its last window closes.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  if (anotherInstanceRunning()) {
+    resumeNext([&] { seams_.messages.inform(kAlreadyRunning); });
+    EndProgram();
+    return;
+  }
   resumeNext([&] { programState_.random.seed(geomancy::clockSeed()); });
-  resumeNext([&] {
-    frmMain& casting = casting_.touch();
-    centreOnScreen(casting);
-    casting.show();
-    casting.activateWindow();
-    state_ = State::Casting;
-  });
+  resumeNext([&] { CheckUpdateReminder(seams_); });
+  resumeNext([&] { showCastingWindow(); });
   resumeNext([&] {
     links::CoBrand_Randomize(programState_.random, programState_.intCoBrandRandomNumber,
                              casting_.touch().promotionLabels());
   });
+}
+
+// A platform that cannot tell lets the program run.
+bool Program::anotherInstanceRunning() {
+  bool running = false;
+  resumeNext([&] { running = seams_.instanceLock.anotherInstanceRunning(); });
+  return running;
+}
+
+void Program::showCastingWindow() {
+  frmMain& casting = casting_.touch();
+  centreOnScreen(casting);
+  showActive(casting);
+  state_ = State::Casting;
+}
+
+void Program::EndProgram() {
+  ending_ = true;
+  const std::function<void()> closers[] = {[this] { casting_.close(); },
+                                           [this] { result_.close(); }, [this] { exit_.close(); }};
+  for (const auto& close : closers) {
+    resumeNext(close);
+    // The exit window's close handling ends the program itself; this call does not resume.
+    if (state_ == State::Ended) return;
+  }
+  state_ = State::Ended;
+  resumeNext([&] { seams_.instanceLock.release(); });
+  seams_.processEnd.endProcess(0);
 }
 
 std::unique_ptr<frmMain> Program::createCastingWindow() {
@@ -59,35 +102,48 @@ std::unique_ptr<frmDisplay> Program::createResultWindow() {
   return window;
 }
 
+std::unique_ptr<frmExit> Program::createExitWindow() {
+  auto window =
+      std::make_unique<frmExit>(programState_.random, seams_.launcher, seams_.messages, referral_);
+  connect(window.get(), &frmExit::exitChosen, this, &Program::EndProgram);
+  connect(window.get(), &frmExit::unloaded, this, &Program::EndProgram);
+  centreOnScreen(*window);
+  return window;
+}
+
 void Program::onReadingComplete() {
+  if (ending_) return;
   resumeNext([&] { casting_.hide(); });
   resumeNext([&] {
     frmDisplay& result = result_.touch();
     centreOnScreen(result);
-    result.show();
-    result.activateWindow();
+    showActive(result);
   });
   resumeNext([&] { hideExitWindow(); });
   state_ = State::Result;
 }
 
 void Program::onBackChosen() {
+  if (ending_) return;
   resumeNext([&] { casting_.touch().startNewReading(); });
-  resumeNext([&] {
-    casting_.touch().show();
-    casting_.touch().activateWindow();
-  });
+  resumeNext([&] { showActive(casting_.touch()); });
   resumeNext([&] { result_.close(); });
   resumeNext([&] { hideExitWindow(); });
   state_ = State::Casting;
 }
 
+// The close handling of the casting and the result window: the exit window takes their place.
 void Program::onMainWindowUnloaded() {
+  if (ending_) return;
   resumeNext([&] { showExitWindow(); });
   state_ = State::Leaving;
 }
 
-// No exit window yet: closing the last window on screen ends the program.
-void Program::showExitWindow() {}
+void Program::showExitWindow() {
+  showActive(exit_.touch());
+}
 
-void Program::hideExitWindow() {}
+// Loads the exit window if it is not loaded yet, and keeps it off the screen.
+void Program::hideExitWindow() {
+  exit_.touch().hide();
+}

@@ -3,18 +3,21 @@
 #include <QObject>
 
 #include "frm_display.h"
+#include "frm_exit.h"
 #include "frm_main.h"
 #include "program_state.h"
 #include "seams.h"
+#include "tell_a_friend.h"
 #include "window_slot.h"
 
 // The program's shell: it brings the program up, decides what follows each window's events,
-// and keeps the windows' lifetimes. Its states:
+// keeps the windows' lifetimes, and ends the program. Its states:
 //
-//   Casting  the casting window is on screen    last press -> Result; closing it -> Leaving
-//   Result   the result window is on screen     Back -> Casting; closing it -> Leaving
-//   Leaving  the exit window is on screen       closing it -> Ended
-//   Ended    the process is over
+//   Starting  nothing on screen (a message may be)  -> Casting; a second instance -> Ended
+//   Casting   the casting window is on screen       last press -> Result; closing it -> Leaving
+//   Result    the result window is on screen        Back -> Casting; closing it -> Leaving
+//   Leaving   the exit window is on screen          closing it -> Ended
+//   Ended     the process is over
 class Program : public QObject {
   Q_OBJECT
 
@@ -24,17 +27,28 @@ class Program : public QObject {
   explicit Program(const Seams& seams);
   ~Program() override;
 
+  // Runs once at the start: refuses a second instance, seeds the random source, runs the update
+  // reminder, shows the casting window and chooses its promotion label.
   void StartProgram();
 
   [[nodiscard]] State state() const { return state_; }
   [[nodiscard]] geomancy::ProgramState& programState() { return programState_; }
   [[nodiscard]] frmMain* castingWindow() const { return casting_.get(); }
   [[nodiscard]] frmDisplay* resultWindow() const { return result_.get(); }
+  [[nodiscard]] frmExit* exitWindow() const { return exit_.get(); }
+
+ public slots:
+  // Closes every open window, each running its close handling, and ends the process with
+  // status 0. It may be entered again from a close handling; that call ends the process.
+  void EndProgram();
 
  private:
   std::unique_ptr<frmMain> createCastingWindow();
   std::unique_ptr<frmDisplay> createResultWindow();
+  std::unique_ptr<frmExit> createExitWindow();
 
+  [[nodiscard]] bool anotherInstanceRunning();
+  void showCastingWindow();
   void onReadingComplete();
   void onBackChosen();
   void onMainWindowUnloaded();
@@ -43,8 +57,12 @@ class Program : public QObject {
 
   Seams seams_;
   geomancy::ProgramState programState_;
+  modTellAFriend::Referral referral_;
   State state_ = State::Starting;
+  // Set once EndProgram has begun: the windows it closes must not bring the exit window back.
+  bool ending_ = false;
   // Declared first, so destroyed last: the casting window reaches the result window's fields.
+  WindowSlot<frmExit> exit_;
   WindowSlot<frmDisplay> result_;
   WindowSlot<frmMain> casting_;
 };

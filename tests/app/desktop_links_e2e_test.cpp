@@ -10,8 +10,8 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "fake_platform.h"
 #include "program.h"
-#include "scripted_random_source.h"
 #include "web_pages.h"
 
 using links::Page;
@@ -77,7 +77,7 @@ class DesktopLinksE2eTest : public QObject {
 
   QString record_;
   QStringList expected_;
-  std::unique_ptr<ScriptedRandomSource> random_;
+  std::unique_ptr<FakePlatform> platform_;
   std::unique_ptr<links::DesktopLinkLauncher> launcher_;
   std::unique_ptr<Program> program_;
 };
@@ -95,9 +95,9 @@ void DesktopLinksE2eTest::initTestCase() {
 }
 
 void DesktopLinksE2eTest::init() {
-  random_ = std::make_unique<ScriptedRandomSource>(std::vector<float>{0.2f});
+  platform_ = std::make_unique<FakePlatform>(std::vector<float>{0.2f});
   launcher_ = std::make_unique<links::DesktopLinkLauncher>();
-  program_ = std::make_unique<Program>(Seams{*random_, *launcher_});
+  program_ = std::make_unique<Program>(platform_->seams(*launcher_));
   program_->StartProgram();
 }
 
@@ -140,7 +140,7 @@ void DesktopLinksE2eTest::castingWindowCommandsReachTheOpener() {
 }
 
 void DesktopLinksE2eTest::resultWindowCommandsReachTheOpener() {
-  for (const auto& mother : kMothers) random_->appendFigure(mother);
+  for (const auto& mother : kMothers) platform_->random.appendFigure(mother);
   auto* proceed = program_->castingWindow()->findChild<QPushButton*>(QStringLiteral("cmdProceed"));
   QVERIFY(proceed);
   for (int press = 0; press < 16; ++press) proceed->click();

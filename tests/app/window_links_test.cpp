@@ -17,9 +17,8 @@
 #include <tuple>
 
 #include "desktop_guard.h"
+#include "fake_platform.h"
 #include "program.h"
-#include "recording_link_launcher.h"
-#include "scripted_random_source.h"
 #include "web_pages.h"
 
 using links::Page;
@@ -42,7 +41,6 @@ QString page(Page which) {
 void settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
-
 
 // What a close leaves behind, to hold Exit against the close box.
 struct Aftermath {
@@ -112,8 +110,7 @@ class WindowLinksTest : public QObject {
   QMenu* openMenu(QMainWindow* window, Qt::Key accessKey);
   Aftermath closeBy(Which which, const std::function<void(QMainWindow*)>& close);
 
-  std::unique_ptr<ScriptedRandomSource> random_;
-  std::unique_ptr<RecordingLinkLauncher> launcher_;
+  std::unique_ptr<FakePlatform> platform_;
   std::unique_ptr<Program> program_;
   std::unique_ptr<DesktopGuard> trap_;
 };
@@ -146,9 +143,8 @@ void WindowLinksTest::cleanup() {
 }
 
 void WindowLinksTest::start(float promotionDraw) {
-  random_ = std::make_unique<ScriptedRandomSource>(std::vector<float>{promotionDraw});
-  launcher_ = std::make_unique<RecordingLinkLauncher>();
-  program_ = std::make_unique<Program>(Seams{*random_, *launcher_});
+  platform_ = std::make_unique<FakePlatform>(std::vector<float>{promotionDraw});
+  program_ = std::make_unique<Program>(platform_->seams());
   program_->StartProgram();
 }
 
@@ -157,7 +153,7 @@ void WindowLinksTest::start(float promotionDraw) {
 QMainWindow* WindowLinksTest::reach(Which which) {
   QMainWindow* window = program_->castingWindow();
   if (which == Which::Result) {
-    for (const auto& mother : kMothers) random_->appendFigure(mother);
+    for (const auto& mother : kMothers) platform_->random.appendFigure(mother);
     auto* proceed = window->findChild<QPushButton*>(QStringLiteral("cmdProceed"));
     for (int press = 0; press < 16; ++press) proceed->click();
     window = program_->resultWindow();
@@ -219,7 +215,7 @@ void WindowLinksTest::menuCommandsOpenTheirPages() {
   }
 
   QCOMPARE(triggered.count(), 1);
-  QCOMPARE(launcher_->addresses, QStringList{page(opened)});
+  QCOMPARE(platform_->launcher.addresses, QStringList{page(opened)});
   QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
   QVERIFY(window->isVisible());
   QCOMPARE(program_->state(),
@@ -253,7 +249,7 @@ void WindowLinksTest::makeMoneyOnlineCannotBeChosen() {
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
   }
   QCOMPARE(triggered.count(), 0);
-  QCOMPARE(launcher_->addresses, QStringList{});
+  QCOMPARE(platform_->launcher.addresses, QStringList{});
   QVERIFY(QApplication::activePopupWidget() == nullptr);
 }
 
@@ -296,7 +292,7 @@ void WindowLinksTest::aboutIsModalAndLeavesItsOpenerAsItWas() {
     appModal = modal->windowModality() == Qt::ApplicationModal;
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, onLabel61);
     QTest::keyClick(window->windowHandle(), Qt::Key_D, Qt::AltModifier);
-    openedWhileUp = launcher_->addresses;
+    openedWhileUp = platform_->launcher.addresses;
     QTest::keyClick(modal, Qt::Key_Escape);
   });
 
@@ -312,7 +308,7 @@ void WindowLinksTest::aboutIsModalAndLeavesItsOpenerAsItWas() {
   QCOMPARE(openedWhileUp, QStringList{});
   QVERIFY(about.isNull());  // destroyed when the command returned
   QVERIFY(QApplication::activeModalWidget() == nullptr);
-  QCOMPARE(launcher_->addresses, QStringList{});
+  QCOMPARE(platform_->launcher.addresses, QStringList{});
   QVERIFY(window->isVisible());
   QCOMPARE(program_->state(), stateBefore);
   QCOMPARE(which == Which::Casting ? static_cast<QMainWindow*>(program_->castingWindow())
@@ -355,14 +351,14 @@ void WindowLinksTest::castingLabelsOpenWhatIsInFront() {
   QWidget* hit = click("Label61");
   QVERIFY(hit);
   QCOMPARE(hit->objectName(), QStringLiteral("Label61"));
-  QCOMPARE(launcher_->addresses, QStringList{page(Page::ForumHome)});
+  QCOMPARE(platform_->launcher.addresses, QStringList{page(Page::ForumHome)});
 
   for (const char* stacked : {"lblCobrand", "lblFullBrand"}) {
-    launcher_->addresses.clear();
+    platform_->launcher.addresses.clear();
     hit = click(stacked);
     QVERIFY(hit);
     QCOMPARE(hit->objectName(), inFront);
-    QCOMPARE(launcher_->addresses, QStringList{page(opened)});
+    QCOMPARE(platform_->launcher.addresses, QStringList{page(opened)});
   }
   QCOMPARE(program_->state(), Program::State::Casting);
 }
@@ -391,7 +387,7 @@ void WindowLinksTest::resultLabelsKeepTheirOrder() {
                         Case{"lblFullBrand", false, "lblFullBrand", Page::FullyBrandedPage},
                         Case{"lblCobrand", false, "lblFullBrand", Page::FullyBrandedPage},
                         Case{"lblCobrand", true, "lblCobrand", Page::CoBrandPage}}) {
-    launcher_->addresses.clear();
+    platform_->launcher.addresses.clear();
     auto* label = window->findChild<QWidget*>(QString::fromLatin1(c.label));
     QVERIFY(label);
     const QPoint local = c.topEdge ? QPoint(label->width() / 2, 0) : label->rect().center();
@@ -400,7 +396,7 @@ void WindowLinksTest::resultLabelsKeepTheirOrder() {
     QVERIFY(hit);
     QCOMPARE(hit->objectName(), QString::fromLatin1(c.hit));
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
-    QCOMPARE(launcher_->addresses, QStringList{page(c.opened)});
+    QCOMPARE(platform_->launcher.addresses, QStringList{page(c.opened)});
   }
   QVERIFY(window->isVisible());
   QCOMPARE(program_->state(), Program::State::Result);
@@ -422,7 +418,7 @@ Aftermath WindowLinksTest::closeBy(Which which, const std::function<void(QMainWi
                   program_->resultWindow() != nullptr && program_->resultWindow()->isVisible(),
                   closing.isNull(),
                   unloaded.count(),
-                  launcher_->addresses};
+                  platform_->launcher.addresses};
   program_.reset();
   settle();
   return after;
@@ -480,7 +476,7 @@ void WindowLinksTest::backFromTheFileMenuReturnsToCasting() {
   QVERIFY(program_->castingWindow()->isVisible());
   QCOMPARE(program_->state(), Program::State::Casting);
   QCOMPARE(proceedCaption(*program_), QStringLiteral("Click to Create Mother 1"));
-  QCOMPARE(launcher_->addresses, QStringList{});
+  QCOMPARE(platform_->launcher.addresses, QStringList{});
 }
 
 QTEST_MAIN(WindowLinksTest)

@@ -10,6 +10,8 @@ class QWidget;
 namespace look {
 
 inline const QString kWindowTitle = QStringLiteral("QX Geomancy v1.0");
+// The title of every message box.
+inline const QString kApplicationTitle = QStringLiteral("QX Geomancy");
 
 inline constexpr QColor kDarkGrey{58, 58, 58};
 inline constexpr QColor kLightOrange{255, 192, 128};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+struct Seams;
+
+// Today's date and the user's date format.
+class Calendar {
+ public:
+  virtual ~Calendar() = default;
+  [[nodiscard]] virtual QDate today() const = 0;
+  [[nodiscard]] virtual QLocale locale() const = 0;
+};
+
+class SystemCalendar final : public Calendar {
+ public:
+  [[nodiscard]] QDate today() const override { return QDate::currentDate(); }
+  [[nodiscard]] QLocale locale() const override { return QLocale(); }
+};
+
+// Once per start, before the casting window: if the reminder last asked (or the program first
+// ran) more than 14 days before or after today, asks whether to look for an update, stores
+// today, and opens the update page on Yes. The first failure ends it silently.
+void CheckUpdateReminder(const Seams& seams);
+
+// The date as the reminder stores it: the user's short date format with the year in four digits.
+namespace reminderDate {
+
+[[nodiscard]] QString toText(QDate date, const QLocale& locale);
+
+// Reads a stored date back. Besides the form toText writes, it takes the user's short format
+// with a two-digit year, placed in the century that puts the date nearest `today`.
+[[nodiscard]] std::optional<QDate> fromText(const QString& text, const QLocale& locale,
+                                            QDate today);
+
+}  // namespace reminderDate

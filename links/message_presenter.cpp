@@ -1,0 +1,61 @@
+#include "message_presenter.h"
+
+#include <QMessageBox>
+
+#include "look.h"
+
+namespace links {
+
+void MessagePresenter::inform(const QString& text, QWidget* over) {
+  (void)present(MessageKind::Information, text, over);
+}
+
+void MessagePresenter::reportInputError(const QString& text, QWidget* over) {
+  (void)present(MessageKind::InputError, text, over);
+}
+
+bool MessagePresenter::askYesNo(const QString& text, QWidget* over) {
+  return present(MessageKind::Question, text, over) == MessageAnswer::Yes;
+}
+
+std::unique_ptr<QMessageBox> createMessageBox(MessageKind kind, const QString& text,
+                                              QWidget* over) {
+  QWidget* window = over != nullptr ? over->window() : nullptr;
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+  auto box = std::make_unique<QMessageBox>(window);
+  box->setObjectName(QStringLiteral("messageBox"));
+  box->setWindowTitle(look::kApplicationTitle);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(shown);
+  box->setIcon(kind == MessageKind::InputError ? QMessageBox::Critical : QMessageBox::Information);
+  if (kind == MessageKind::Question) {
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::Yes);
+  } else {
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setDefaultButton(QMessageBox::Ok);
+  }
+  // A box over a window that stays on top must stay on top too, or it would open behind it.
+  if (window != nullptr && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+  }
+  box->setWindowModality(Qt::ApplicationModal);
+  return box;
+}
+
+MessageAnswer QtMessagePresenter::present(MessageKind kind, const QString& text, QWidget* over) {
+  const std::unique_ptr<QMessageBox> box = createMessageBox(kind, text, over);
+  switch (box->exec()) {
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    default:
+      return kind == MessageKind::Question ? MessageAnswer::No : MessageAnswer::Ok;
+  }
+}
+
+}  // namespace links
