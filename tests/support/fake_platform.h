@@ -3,56 +3,17 @@
 #include <QDate>
 #include <QList>
 #include <QLocale>
-#include <QPointer>
 #include <QTemporaryDir>
-#include <QWidget>
-#include <deque>
-#include <functional>
 #include <vector>
 
 #include "instance_lock.h"
-#include "message_presenter.h"
 #include "process_end.h"
 #include "recording_link_launcher.h"
+#include "scripted_message_presenter.h"
 #include "scripted_random_source.h"
 #include "seams.h"
 #include "settings_store.h"
 #include "update_reminder.h"
-
-// Answers the program's message boxes: with the scripted answers in order, then with each box's
-// default button. Keeps what was shown.
-class ScriptedMessagePresenter final : public links::MessagePresenter {
- public:
-  struct Shown {
-    links::MessageKind kind;
-    QString text;
-    QPointer<QWidget> over;
-  };
-
-  links::MessageAnswer present(links::MessageKind kind, const QString& text,
-                               QWidget* over) override {
-    shown.append(Shown{kind, text, over});
-    if (whileShown) whileShown();
-    if (!answers.empty()) {
-      const links::MessageAnswer answer = answers.front();
-      answers.pop_front();
-      return answer;
-    }
-    return kind == links::MessageKind::Question ? links::MessageAnswer::Yes
-                                                : links::MessageAnswer::Ok;
-  }
-
-  [[nodiscard]] QStringList texts() const {
-    QStringList result;
-    for (const Shown& message : shown) result << message.text;
-    return result;
-  }
-
-  QList<Shown> shown;
-  std::deque<links::MessageAnswer> answers;
-  // Runs while a message is up, to look at the program at that moment.
-  std::function<void()> whileShown;
-};
 
 class FixedCalendar final : public Calendar {
  public:
