@@ -38,11 +38,12 @@ std::unique_ptr<QMessageBox> createMessageBox(MessageKind kind, const QString& t
     box->setStandardButtons(QMessageBox::Ok);
     box->setDefaultButton(QMessageBox::Ok);
   }
+  // Setting the modality resets the window flags, so it comes first.
+  box->setWindowModality(Qt::ApplicationModal);
   // A box over a window that stays on top must stay on top too, or it would open behind it.
   if (window != nullptr && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
   }
-  box->setWindowModality(Qt::ApplicationModal);
   return box;
 }
 

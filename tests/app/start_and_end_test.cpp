@@ -1,0 +1,277 @@
+// How the program starts and ends, on fake seams: the order of the start, a second instance,
+// the states of the program with the windows each shows, and EndProgram entered again.
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QWindow>
+#include <QtTest>
+
+#include "fake_platform.h"
+#include "program.h"
+
+namespace {
+
+const geomancy::Figure kMothers[4] = {{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}};
+
+void settle() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The program's windows on screen, by name, in a fixed order.
+QStringList visibleWindows() {
+  QStringList names;
+  for (const QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) names << window->objectName();
+  }
+  names.sort();
+  return names;
+}
+
+// Counts the windows shown while it lives.
+class ShowCounter final : public QObject {
+ public:
+  ShowCounter() { qApp->installEventFilter(this); }
+  ~ShowCounter() override { qApp->removeEventFilter(this); }
+  QStringList shown;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow()) {
+      shown << widget->objectName();
+    }
+    return false;
+  }
+};
+
+enum class Step {
+  Read,
+  Back,
+  CloseCasting,
+  ExitCasting,
+  CloseResult,
+  ExitResult,
+  ExitButton,
+  CloseExit
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(QList<Step>)
+Q_DECLARE_METATYPE(Program::State)
+
+class StartAndEndTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup();
+
+  void theStartRunsInItsOrder();
+  void aSecondInstanceOnlySaysSoAndEnds();
+  void statesShowTheirWindows_data();
+  void statesShowTheirWindows();
+  void endProgramEnteredAgainEndsOnce_data();
+  void endProgramEnteredAgainEndsOnce();
+
+ private:
+  void start();
+  void take(Step step);
+
+  std::unique_ptr<FakePlatform> platform_;
+  std::unique_ptr<Program> program_;
+};
+
+void StartAndEndTest::cleanup() {
+  program_.reset();
+  settle();
+  platform_.reset();
+  QVERIFY(visibleWindows().isEmpty());
+}
+
+void StartAndEndTest::start() {
+  platform_ = std::make_unique<FakePlatform>(std::vector<float>{0.5f});
+  program_ = std::make_unique<Program>(platform_->seams());
+  program_->StartProgram();
+}
+
+void StartAndEndTest::take(Step step) {
+  const auto chooseExit = [](QWidget* window) {
+    window->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+  };
+  switch (step) {
+    case Step::Read:
+      for (const auto& mother : kMothers) platform_->random.appendFigure(mother);
+      for (int press = 0; press < 16; ++press) {
+        program_->castingWindow()->findChild<QPushButton*>(QStringLiteral("cmdProceed"))->click();
+      }
+      break;
+    case Step::Back:
+      program_->resultWindow()->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
+      break;
+    case Step::CloseCasting:
+      program_->castingWindow()->windowHandle()->close();
+      break;
+    case Step::ExitCasting:
+      chooseExit(program_->castingWindow());
+      break;
+    case Step::CloseResult:
+      program_->resultWindow()->windowHandle()->close();
+      break;
+    case Step::ExitResult:
+      chooseExit(program_->resultWindow());
+      break;
+    case Step::ExitButton:
+      program_->exitWindow()->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+      break;
+    case Step::CloseExit:
+      program_->exitWindow()->windowHandle()->close();
+      break;
+  }
+  settle();
+}
+
+// The lock is asked first, the reminder's question comes after the seeding and before any
+// window, and the promotion choice draws once the casting window is up.
+void StartAndEndTest::theStartRunsInItsOrder() {
+  platform_ = std::make_unique<FakePlatform>(std::vector<float>{0.5f});
+  QSettings(platform_->settingsFile(), QSettings::IniFormat)
+      .setValue(QStringLiteral("Settings/Duration"), QStringLiteral("11/17/2026"));
+  program_ = std::make_unique<Program>(platform_->seams());
+  struct Moment {
+    int lockAsked;
+    std::size_t seeds;
+    std::size_t draws;
+    bool castingOpen;
+  };
+  std::vector<Moment> moments;
+  platform_->messages.answers = {links::MessageAnswer::No};
+  platform_->messages.whileShown = [&] {
+    moments.push_back(Moment{platform_->instanceLock.asked, platform_->random.seeds().size(),
+                             platform_->random.drawsTaken(), program_->castingWindow() != nullptr});
+  };
+  program_->StartProgram();
+
+  QCOMPARE(moments.size(), std::size_t{1});
+  QCOMPARE(moments[0].lockAsked, 1);
+  QCOMPARE(moments[0].seeds, std::size_t{1});
+  QCOMPARE(moments[0].draws, std::size_t{0});
+  QVERIFY(!moments[0].castingOpen);
+  QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
+  QCOMPARE(platform_->random.drawsTaken(), std::size_t{1});
+  QCOMPARE(program_->programState().intCoBrandRandomNumber, std::int16_t{4});
+  QCOMPARE(program_->state(), Program::State::Casting);
+  QCOMPARE(QSettings(platform_->settingsFile(), QSettings::IniFormat)
+               .value(QStringLiteral("Settings/Duration")),
+           QStringLiteral("12/7/2026"));
+  QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
+  QVERIFY(platform_->processEnd.statuses.isEmpty());
+}
+
+void StartAndEndTest::aSecondInstanceOnlySaysSoAndEnds() {
+  platform_ = std::make_unique<FakePlatform>(std::vector<float>{0.5f});
+  platform_->instanceLock.othersRunning = true;
+  program_ = std::make_unique<Program>(platform_->seams());
+  QStringList onScreenWhileShown;
+  platform_->messages.whileShown = [&] { onScreenWhileShown = visibleWindows(); };
+  program_->StartProgram();
+
+  QCOMPARE(platform_->messages.texts(),
+           QStringList{QStringLiteral("Application is already running")});
+  QCOMPARE(platform_->messages.shown.front().kind, links::MessageKind::Information);
+  QVERIFY(platform_->messages.shown.front().over.isNull());
+  QCOMPARE(onScreenWhileShown, QStringList{});
+  QCOMPARE(platform_->processEnd.statuses, QList<int>{0});
+  QCOMPARE(program_->state(), Program::State::Ended);
+  // Nothing of the later steps ran: no seeding, no reminder, no window.
+  QVERIFY(platform_->random.seeds().empty());
+  QCOMPARE(platform_->random.drawsTaken(), std::size_t{0});
+  QVERIFY(!QFile::exists(platform_->settingsFile()));
+  QVERIFY(!program_->castingWindow());
+  QVERIFY(!program_->exitWindow());
+}
+
+void StartAndEndTest::statesShowTheirWindows_data() {
+  QTest::addColumn<QList<Step>>("steps");
+  QTest::addColumn<Program::State>("state");
+  QTest::addColumn<QStringList>("visible");
+  QTest::addColumn<bool>("castingOpen");
+  QTest::addColumn<bool>("resultOpen");
+  using S = Step;
+  using P = Program::State;
+  const QStringList casting{QStringLiteral("frmMain")};
+  const QStringList result{QStringLiteral("frmDisplay")};
+  const QStringList exitWindow{QStringLiteral("frmExit")};
+  QTest::newRow("start") << QList<Step>{} << P::Casting << casting << true << false;
+  QTest::newRow("close box of casting")
+      << QList{S::CloseCasting} << P::Leaving << exitWindow << false << false;
+  QTest::newRow("Exit of casting")
+      << QList{S::ExitCasting} << P::Leaving << exitWindow << false << false;
+  QTest::newRow("casting closed mid-reading")
+      << QList{S::Read, S::Back, S::CloseCasting} << P::Leaving << exitWindow << false << false;
+  QTest::newRow("reading") << QList{S::Read} << P::Result << result << true << true;
+  QTest::newRow("Back") << QList{S::Read, S::Back} << P::Casting << casting << true << false;
+  QTest::newRow("close box of result")
+      << QList{S::Read, S::CloseResult} << P::Leaving << exitWindow << true << false;
+  QTest::newRow("Exit of result") << QList{S::Read, S::ExitResult} << P::Leaving << exitWindow
+                                  << true << false;
+  QTest::newRow("Exit button") << QList{S::CloseCasting, S::ExitButton} << P::Ended << QStringList{}
+                               << false << false;
+  QTest::newRow("close box of exit, casting hidden") << QList{S::Read, S::CloseResult, S::CloseExit}
+                                                     << P::Ended << QStringList{} << false << false;
+}
+
+void StartAndEndTest::statesShowTheirWindows() {
+  QFETCH(QList<Step>, steps);
+  QFETCH(Program::State, state);
+  QFETCH(QStringList, visible);
+  QFETCH(bool, castingOpen);
+  QFETCH(bool, resultOpen);
+  start();
+  for (const Step step : steps) take(step);
+
+  QCOMPARE(program_->state(), state);
+  QCOMPARE(visibleWindows(), visible);
+  QCOMPARE(program_->castingWindow() != nullptr, castingOpen);
+  QCOMPARE(program_->resultWindow() != nullptr, resultOpen);
+  const bool ended = state == Program::State::Ended;
+  QCOMPARE(platform_->processEnd.statuses, ended ? QList<int>{0} : QList<int>{});
+  QCOMPARE(platform_->instanceLock.released, ended ? 1 : 0);
+  if (ended) QVERIFY(!program_->exitWindow());
+  QVERIFY(platform_->launcher.addresses.isEmpty());
+}
+
+void StartAndEndTest::endProgramEnteredAgainEndsOnce_data() {
+  QTest::addColumn<QList<Step>>("steps");
+  QTest::newRow("from casting, exit window not loaded") << QList<Step>{};
+  QTest::newRow("from casting, exit window hidden") << QList{Step::Read, Step::Back};
+  QTest::newRow("from the result") << QList{Step::Read};
+  QTest::newRow("from leaving") << QList{Step::Read, Step::CloseResult};
+}
+
+// EndProgram closes the exit window, whose close handling enters EndProgram again: the process
+// ends once, with every window closed and none brought back.
+void StartAndEndTest::endProgramEnteredAgainEndsOnce() {
+  QFETCH(QList<Step>, steps);
+  start();
+  for (const Step step : steps) take(step);
+  {
+    ShowCounter counter;
+    program_->EndProgram();
+    settle();
+    QCOMPARE(counter.shown, QStringList{});
+  }
+
+  QCOMPARE(platform_->processEnd.statuses, QList<int>{0});
+  QCOMPARE(platform_->instanceLock.released, 1);
+  QCOMPARE(program_->state(), Program::State::Ended);
+  QCOMPARE(visibleWindows(), QStringList{});
+  QVERIFY(!program_->castingWindow());
+  QVERIFY(!program_->resultWindow());
+  QVERIFY(!program_->exitWindow());
+}
+
+QTEST_MAIN(StartAndEndTest)
+#include "start_and_end_test.moc"

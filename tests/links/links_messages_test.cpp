@@ -1,0 +1,101 @@
+// The program's message boxes as QtMessagePresenter shows them: title, icon, buttons, default,
+// the carriage return between two sentences, the window they stand over, and the answer.
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "message_presenter.h"
+
+using links::MessageAnswer;
+using links::MessageKind;
+
+Q_DECLARE_METATYPE(MessageKind)
+Q_DECLARE_METATYPE(MessageAnswer)
+Q_DECLARE_METATYPE(QMessageBox::Icon)
+Q_DECLARE_METATYPE(QMessageBox::StandardButtons)
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+class LinksMessagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void boxes_data();
+  void boxes();
+  void answers_data();
+  void answers();
+};
+
+void LinksMessagesTest::boxes_data() {
+  QTest::addColumn<MessageKind>("kind");
+  QTest::addColumn<QMessageBox::Icon>("icon");
+  QTest::addColumn<QMessageBox::StandardButtons>("buttons");
+  QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
+  QTest::newRow("information") << MessageKind::Information << QMessageBox::Information
+                               << QMessageBox::StandardButtons(QMessageBox::Ok) << QMessageBox::Ok;
+  QTest::newRow("input error") << MessageKind::InputError << QMessageBox::Critical
+                               << QMessageBox::StandardButtons(QMessageBox::Ok) << QMessageBox::Ok;
+  QTest::newRow("question") << MessageKind::Question << QMessageBox::Information
+                            << (QMessageBox::Yes | QMessageBox::No) << QMessageBox::Yes;
+}
+
+void LinksMessagesTest::boxes() {
+  QFETCH(MessageKind, kind);
+  QFETCH(QMessageBox::Icon, icon);
+  QFETCH(QMessageBox::StandardButtons, buttons);
+  QFETCH(QMessageBox::StandardButton, defaultButton);
+
+  QWidget plain;
+  QWidget topmost;
+  topmost.setWindowFlag(Qt::WindowStaysOnTopHint);
+  QWidget* child = new QWidget(&topmost);
+  for (QWidget* over : {static_cast<QWidget*>(nullptr), &plain, child}) {
+    const auto box = links::createMessageBox(kind, QStringLiteral("First line\rSecond line"), over);
+    QCOMPARE(box->windowTitle(), QStringLiteral("QX Geomancy"));
+    QCOMPARE(box->icon(), icon);
+    QCOMPARE(box->standardButtons(), buttons);
+    QCOMPARE(box->defaultButton(), box->button(defaultButton));
+    QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+    // The sentences stand on two lines, as the label shows them.
+    QCOMPARE(box->text(), QStringLiteral("First line\nSecond line"));
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    // It stands over the window of the widget it was given, and above it if that stays on top.
+    QCOMPARE(box->parentWidget(), over != nullptr ? over->window() : nullptr);
+    QCOMPARE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint), over == child);
+  }
+}
+
+void LinksMessagesTest::answers_data() {
+  QTest::addColumn<MessageKind>("kind");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<MessageAnswer>("answer");
+  QTest::newRow("information, Enter")
+      << MessageKind::Information << int(Qt::Key_Return) << MessageAnswer::Ok;
+  QTest::newRow("input error, Escape")
+      << MessageKind::InputError << int(Qt::Key_Escape) << MessageAnswer::Ok;
+  QTest::newRow("question, Enter is Yes")
+      << MessageKind::Question << int(Qt::Key_Return) << MessageAnswer::Yes;
+  QTest::newRow("question, N") << MessageKind::Question << int(Qt::Key_N) << MessageAnswer::No;
+  QTest::newRow("question, Escape is No")
+      << MessageKind::Question << int(Qt::Key_Escape) << MessageAnswer::No;
+}
+
+void LinksMessagesTest::answers() {
+  QFETCH(MessageKind, kind);
+  QFETCH(int, key);
+  QFETCH(MessageAnswer, answer);
+  QString shownText;
+  QTimer::singleShot(0, this, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box == nullptr) return;
+    shownText = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+    QTest::keyClick(box, Qt::Key(key));
+  });
+  links::QtMessagePresenter presenter;
+  QCOMPARE(presenter.present(kind, QStringLiteral("Is it?"), nullptr), answer);
+  QCOMPARE(shownText, QStringLiteral("Is it?"));
+}
+
+QTEST_MAIN(LinksMessagesTest)
+#include "links_messages_test.moc"
