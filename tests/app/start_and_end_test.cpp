@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QWindow>
@@ -75,6 +76,7 @@ class StartAndEndTest : public QObject {
   void statesShowTheirWindows();
   void endProgramEnteredAgainEndsOnce_data();
   void endProgramEnteredAgainEndsOnce();
+  void theLockFileKeepsOnlyRunningInstances();
 
  private:
   void start();
@@ -271,6 +273,59 @@ void StartAndEndTest::endProgramEnteredAgainEndsOnce() {
   QVERIFY(!program_->castingWindow());
   QVERIFY(!program_->resultWindow());
   QVERIFY(!program_->exitWindow());
+}
+
+// The real lock: held by a running instance (this process), left by one that has gone, and in a
+// folder that cannot exist.
+void StartAndEndTest::theLockFileKeepsOnlyRunningInstances() {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("QXFreeGeomancy.lock"));
+  {
+    LockFileInstanceLock first(path);
+    LockFileInstanceLock second(path);
+    QVERIFY(!first.anotherInstanceRunning());
+    QVERIFY(second.anotherInstanceRunning());
+    // However long the first has been running.
+    QFile held(path);
+    QVERIFY(held.open(QIODevice::ReadWrite));
+    QVERIFY(held.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                             QFileDevice::FileModificationTime));
+    held.close();
+    QVERIFY(second.anotherInstanceRunning());
+    QVERIFY(QFile::exists(path));
+    first.release();
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!second.anotherInstanceRunning());
+  }
+
+  // A lock file as a killed instance leaves it: this machine's, naming a process that has gone.
+  QByteArray ours;
+  {
+    const QString model = folder.filePath(QStringLiteral("model.lock"));
+    LockFileInstanceLock held(model);
+    QVERIFY(!held.anotherInstanceRunning());
+    QFile file(model);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ours = file.readAll();
+  }
+  QProcess gone;
+  gone.start(QStringLiteral("true"), QStringList{});
+  QVERIFY(gone.waitForStarted());
+  const qint64 goneId = gone.processId();
+  QVERIFY(gone.waitForFinished());
+  QFile left(path);
+  QVERIFY(left.open(QIODevice::WriteOnly));
+  left.write(QByteArray::number(goneId) + ours.mid(ours.indexOf('\n')));
+  left.close();
+  LockFileInstanceLock next(path);
+  QVERIFY(!next.anotherInstanceRunning());
+
+  const QString notAFolder = folder.filePath(QStringLiteral("file"));
+  QFile file(notAFolder);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.close();
+  LockFileInstanceLock nowhere(notAFolder + QStringLiteral("/QXFreeGeomancy.lock"));
+  QVERIFY(!nowhere.anotherInstanceRunning());
 }
 
 QTEST_MAIN(StartAndEndTest)
