@@ -45,7 +45,9 @@ QString hostOf(Site site) {
 }  // namespace
 
 void DesktopLinkLauncher::openAddress(const QString& address) {
-  (void)QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+  // Tolerant parsing would "repair" the address (a space becomes %20, a stray % becomes %25)
+  // and hand the desktop something other than what was built.
+  (void)QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode));
 }
 
 QString forumHost() {
@@ -59,7 +61,13 @@ QString programHost() {
 }
 
 QString forumAddressShown() {
-  return QStringLiteral("www.") + forumHost();
+  return forumHost();
+}
+
+QString forumAddressInText() {
+  const QString host = forumHost();
+  const QLatin1String www("www.");
+  return host.startsWith(www, Qt::CaseInsensitive) ? host.mid(www.size()) : host;
 }
 
 QString programHomeAddress() {
