@@ -26,6 +26,7 @@ constexpr std::array kPages{
     PageEntry{Page::FullyBrandedPage, Site::Help, "/fully-branded.html"},
     PageEntry{Page::CoBrandPage, Site::Help, "/co-brand.html"},
     PageEntry{Page::SoftwareCatalogue, Site::Forum, "/orvanesoftwares"},
+    PageEntry{Page::ReferAFriend, Site::Forum, "/qxos-refer-a-friend.php"},
 };
 
 const QString kScheme = QStringLiteral("http://");

@@ -31,6 +31,7 @@ enum class Page {
   FullyBrandedPage,
   CoBrandPage,
   SoftwareCatalogue,
+  ReferAFriend,  // without its query; the refer-a-friend request adds one
 };
 
 [[nodiscard]] QString forumHost();
