@@ -265,12 +265,11 @@ void frmExit::Form_Load() {
   resumeNext([&] { makeTopmost(); });
 }
 
-// Changing the flags of a visible window hides it; the window is loaded hidden, and staying on
-// top takes effect when the shell shows it. Loading neither shows it nor activates it.
+// Loading runs before the window is first shown, which matters: changing the flags of a visible
+// window hides it. The flag takes effect when the shell shows the window; loading neither shows
+// it nor activates it.
 void frmExit::makeTopmost() {
-  const bool shown = isVisible();
   setWindowFlag(Qt::WindowStaysOnTopHint);
-  if (shown) show();
 }
 
 QString frmExit::text(const QWidget& box) const {
