@@ -11,9 +11,9 @@ namespace {
 using links::Page;
 using PageRoutine = void (*)(links::LinkLauncher&);
 
-constexpr Page kAllPages[] = {Page::ForumHome,        Page::OnlineHelp,       Page::UpdatePage,
-                              Page::DonatePage,       Page::FullyBrandedPage, Page::CoBrandPage,
-                              Page::SoftwareCatalogue};
+constexpr Page kAllPages[] = {Page::ForumHome,         Page::OnlineHelp,       Page::UpdatePage,
+                              Page::DonatePage,        Page::FullyBrandedPage, Page::CoBrandPage,
+                              Page::SoftwareCatalogue, Page::ReferAFriend};
 
 // Opening any page through this one fails.
 class FailingLinkLauncher final : public links::LinkLauncher {
@@ -78,6 +78,8 @@ class WebPagesTest : public QObject {
     if (!defaultHosts()) QSKIP("configured with other hosts");
     QCOMPARE(links::forumAddressShown(), QStringLiteral("www.qxgeomancyforum.org"));
     QCOMPARE(links::forumAddressInText(), QStringLiteral("qxgeomancyforum.org"));
+    QCOMPARE(links::pageAddress(Page::ReferAFriend),
+             QStringLiteral("http://www.qxgeomancyforum.org/qxos-refer-a-friend.php"));
     QCOMPARE(links::programHomeAddress(), QStringLiteral("http://qxgeomancy.org/"));
   }
 
