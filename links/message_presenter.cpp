@@ -49,7 +49,13 @@ std::unique_ptr<QMessageBox> createMessageBox(MessageKind kind, const QString& t
 
 MessageAnswer QtMessagePresenter::present(MessageKind kind, const QString& text, QWidget* over) {
   const std::unique_ptr<QMessageBox> box = createMessageBox(kind, text, over);
-  switch (box->exec()) {
+  const int button = box->exec();
+  // The keyboard goes back to the window the box stood over, to the control that had it; not
+  // every platform does that by itself once a box has closed.
+  if (QWidget* window = box->parentWidget(); window != nullptr && window->isVisible()) {
+    window->activateWindow();
+  }
+  switch (button) {
     case QMessageBox::Yes:
       return MessageAnswer::Yes;
     case QMessageBox::No:

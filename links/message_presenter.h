@@ -22,7 +22,8 @@ class MessagePresenter {
   virtual ~MessagePresenter() = default;
 
   // Shows the message and returns when it has been answered. `over` is the window it stands
-  // over (and above, if that window stays on top); nullptr shows it alone.
+  // over (and above, if that window stays on top), which has the keyboard again afterwards;
+  // nullptr shows it alone.
   virtual MessageAnswer present(MessageKind kind, const QString& text, QWidget* over) = 0;
 
   void inform(const QString& text, QWidget* over = nullptr);

@@ -2,6 +2,13 @@
 
 #include <QString>
 
+class QWidget;
+
+namespace links {
+class LinkLauncher;
+class MessagePresenter;
+}  // namespace links
+
 // The refer-a-friend request: what the exit window's form last submitted, and the address built
 // from it. Program-wide state, kept from one submit to the next.
 namespace modTellAFriend {
@@ -18,5 +25,28 @@ struct Referral {
   ReferralFields fields;
   QString address;  // the last refer-a-friend address built
 };
+
+// What each box of the form shows until the user types into it; a field still equal to it
+// counts as not filled in.
+inline const QString kNamePlaceholder = QStringLiteral("Your Name");
+inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
+inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
+inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
+inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+
+// Removes leading and trailing blanks (character 32) and nothing else: tabs and line breaks stay.
+[[nodiscard]] QString trimSpaces(const QString& text);
+
+// The forum's refer-a-friend page with the five fields and the program's home address as the
+// query parameters taf1 to taf6, in that order. Each value is percent-encoded as UTF-8, all but
+// letters, digits and "-._~", so that whatever was typed ("&", "=", "+", "#", "%", line breaks)
+// reaches the page as typed and cannot add or change a parameter.
+[[nodiscard]] QString referralAddress(const ReferralFields& fields);
+
+// Checks the fields in order; the first that is empty or still its placeholder is reported in a
+// message over `over` and ends the request. Otherwise builds the address, keeps it in the
+// referral and opens it.
+void TellAFriend(Referral& referral, links::LinkLauncher& launcher,
+                 links::MessagePresenter& messages, QWidget* over = nullptr);
 
 }  // namespace modTellAFriend

@@ -26,6 +26,7 @@ constexpr std::array kPages{
     PageEntry{Page::FullyBrandedPage, Site::Help, "/fully-branded.html"},
     PageEntry{Page::CoBrandPage, Site::Help, "/co-brand.html"},
     PageEntry{Page::SoftwareCatalogue, Site::Forum, "/orvanesoftwares"},
+    PageEntry{Page::ReferAFriend, Site::Forum, "/qxos-refer-a-friend.php"},
 };
 
 const QString kScheme = QStringLiteral("http://");
@@ -45,7 +46,9 @@ QString hostOf(Site site) {
 }  // namespace
 
 void DesktopLinkLauncher::openAddress(const QString& address) {
-  (void)QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+  // Tolerant parsing would "repair" the address (a space becomes %20, a stray % becomes %25)
+  // and hand the desktop something other than what was built.
+  (void)QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode));
 }
 
 QString forumHost() {
@@ -59,7 +62,13 @@ QString programHost() {
 }
 
 QString forumAddressShown() {
-  return QStringLiteral("www.") + forumHost();
+  return forumHost();
+}
+
+QString forumAddressInText() {
+  const QString host = forumHost();
+  const QLatin1String www("www.");
+  return host.startsWith(www, Qt::CaseInsensitive) ? host.mid(www.size()) : host;
 }
 
 QString programHomeAddress() {

@@ -14,6 +14,9 @@ class LinkLauncher {
 };
 
 // Asks the desktop to open the address in the user's browser and does not look at the outcome.
+// The address goes to the desktop byte for byte as it was built: it is taken as already encoded
+// and is never repaired or re-encoded on the way. One that is not a valid encoded address is
+// refused by the desktop.
 class DesktopLinkLauncher final : public LinkLauncher {
  public:
   void openAddress(const QString& address) override;
@@ -28,14 +31,19 @@ enum class Page {
   FullyBrandedPage,
   CoBrandPage,
   SoftwareCatalogue,
+  ReferAFriend,  // without its query; the refer-a-friend request adds one
 };
 
 [[nodiscard]] QString forumHost();
 [[nodiscard]] QString helpHost();
 [[nodiscard]] QString programHost();
 
-// The forum as users know it: "www." and the forum host, as the link captions show it.
+// The forum as the link captions show it: its host, the one its home page opens on, with the
+// "www." users know.
 [[nodiscard]] QString forumAddressShown();
+// The forum as the exit window's appeals name it in running text: the host without a leading
+// "www.".
+[[nodiscard]] QString forumAddressInText();
 // "http://", the program host and "/": the program's address in the refer-a-friend request.
 [[nodiscard]] QString programHomeAddress();
 // "http://", the page's host and its path; a home page has no path and no trailing "/".

@@ -8,7 +8,12 @@
 
 namespace {
 
+using links::Page;
 using PageRoutine = void (*)(links::LinkLauncher&);
+
+constexpr Page kAllPages[] = {Page::ForumHome,         Page::OnlineHelp,       Page::UpdatePage,
+                              Page::DonatePage,        Page::FullyBrandedPage, Page::CoBrandPage,
+                              Page::SoftwareCatalogue, Page::ReferAFriend};
 
 // Opening any page through this one fails.
 class FailingLinkLauncher final : public links::LinkLauncher {
@@ -17,7 +22,7 @@ class FailingLinkLauncher final : public links::LinkLauncher {
 };
 
 bool defaultHosts() {
-  return links::forumHost() == QLatin1String("qxgeomancyforum.org") &&
+  return links::forumHost() == QLatin1String("www.qxgeomancyforum.org") &&
          links::helpHost() == QLatin1String("help.qxgeomancy.org") &&
          links::programHost() == QLatin1String("qxgeomancy.org");
 }
@@ -36,7 +41,7 @@ class WebPagesTest : public QObject {
   void eachRoutineOpensExactlyItsAddress_data() {
     QTest::addColumn<PageRoutine>("routine");
     QTest::addColumn<QString>("address");
-    QTest::newRow("OpenForumHome") << &modHelp::OpenForumHome << "http://qxgeomancyforum.org";
+    QTest::newRow("OpenForumHome") << &modHelp::OpenForumHome << "http://www.qxgeomancyforum.org";
     QTest::newRow("OpenOnlineHelp")
         << &modHelp::OpenOnlineHelp << "http://qxgeomancy.org/qx-free-geomancy-help.html";
     QTest::newRow("OpenUpdatePage")
@@ -48,7 +53,7 @@ class WebPagesTest : public QObject {
     QTest::newRow("OpenCoBrandPage")
         << &modHelp::OpenCoBrandPage << "http://help.qxgeomancy.org/co-brand.html";
     QTest::newRow("OpenSoftwareCatalogue")
-        << &modHelp::OpenSoftwareCatalogue << "http://qxgeomancyforum.org/orvanesoftwares";
+        << &modHelp::OpenSoftwareCatalogue << "http://www.qxgeomancyforum.org/orvanesoftwares";
   }
   void eachRoutineOpensExactlyItsAddress() {
     if (!defaultHosts()) QSKIP("configured with other hosts");
@@ -72,11 +77,14 @@ class WebPagesTest : public QObject {
   void addressesShownAndSent() {
     if (!defaultHosts()) QSKIP("configured with other hosts");
     QCOMPARE(links::forumAddressShown(), QStringLiteral("www.qxgeomancyforum.org"));
+    QCOMPARE(links::forumAddressInText(), QStringLiteral("qxgeomancyforum.org"));
+    QCOMPARE(links::pageAddress(Page::ReferAFriend),
+             QStringLiteral("http://www.qxgeomancyforum.org/qxos-refer-a-friend.php"));
     QCOMPARE(links::programHomeAddress(), QStringLiteral("http://qxgeomancy.org/"));
   }
 
   void openWebPageHandsOverAnyTextUnchanged() {
-    const QStringList addresses{QStringLiteral("http://qxgeomancyforum.org/a b?x=1+2&y=%41"),
+    const QStringList addresses{QStringLiteral("http://www.qxgeomancyforum.org/a b?x=1+2&y=%41"),
                                 QStringLiteral("not an address at all"), QString()};
     RecordingLinkLauncher launcher;
     for (const QString& address : addresses) modHelp::OpenWebPage(launcher, address);
@@ -86,20 +94,35 @@ class WebPagesTest : public QObject {
   void aFailingLauncherIsNotTheCallersProblem() {
     static_assert(noexcept(modHelp::OpenWebPage(std::declval<links::LinkLauncher&>(), QString())));
     FailingLinkLauncher launcher;
-    modHelp::OpenWebPage(launcher, QStringLiteral("http://qxgeomancyforum.org"));
+    modHelp::OpenWebPage(launcher, QStringLiteral("http://www.qxgeomancyforum.org"));
     modHelp::OpenDonatePage(launcher);
   }
 
-  // The one test that lets an address reach QDesktopServices, whose handler the guard holds.
+  // The one test that lets an address reach QDesktopServices, whose handler the guard holds:
+  // what arrives there is what Qt gives xdg-open (its encoded form), byte for byte as built.
   void desktopLauncherHandsTheAddressToTheDesktopUnchanged() {
-    const QStringList addresses{
-        links::pageAddress(links::Page::ForumHome), links::pageAddress(links::Page::UpdatePage),
-        QStringLiteral("http://qxgeomancyforum.org/qxos-refer-a-friend.php?taf1=A%20B&taf2=a%40b")};
+    QStringList addresses{
+        QStringLiteral("http://www.qxgeomancyforum.org/qxos-refer-a-friend.php"
+                       "?taf1=A%20B%2BC&taf2=a%40b&taf3=%25%23%3D%0D%0A%C3%A9")};
+    for (const Page page : kAllPages) addresses << links::pageAddress(page);
     links::DesktopLinkLauncher launcher;
     for (const QString& address : addresses) launcher.openAddress(address);
     QCOMPARE(guard_.opened.size(), addresses.size());
     for (qsizetype i = 0; i < addresses.size(); ++i) {
-      QCOMPARE(QString::fromUtf8(guard_.opened.at(i).toEncoded()), addresses.at(i));
+      QCOMPARE(guard_.opened.at(i).toEncoded(), addresses.at(i).toUtf8());
+    }
+    guard_.opened.clear();
+  }
+
+  // Text that is not an encoded address is not repaired into some other address on the way:
+  // the desktop gets it as an invalid address, which it refuses to open.
+  void desktopLauncherRepairsNothing() {
+    const QStringList malformed{QStringLiteral("http://www.qxgeomancyforum.org/a b"),
+                                QStringLiteral("http://www.qxgeomancyforum.org/?q=100%")};
+    links::DesktopLinkLauncher launcher;
+    for (const QString& address : malformed) launcher.openAddress(address);
+    for (const QUrl& arrived : std::as_const(guard_.opened)) {
+      QVERIFY2(!arrived.isValid(), arrived.toEncoded().constData());
     }
     guard_.opened.clear();
   }
