@@ -1,6 +1,7 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # start_end_e2e.sh PROGRAM X_CLOSE_WINDOW
 #
+# QXG_FORUM_HOST and QXG_PROGRAM_HOST name the hosts the program was built with.
 # The program as a person starts and ends it, run as real processes on the private X server of
 # run_under_xvfb.sh (its own runtime and configuration folders, a stand-in xdg-open):
 #   - the first start asks nothing, shows the casting window, and stores today;
@@ -8,7 +9,10 @@
 #   - after the first is killed with SIGKILL, the next start runs, asking the update question
 #     first when the stored date is 20 days old; the casting window follows the answer;
 #   - closing the casting window (close box, or File > Exit) shows the exit window and the
-#     process goes on; closing that ends it with status 0.
+#     process goes on; closing that ends it with status 0;
+#   - after a reading, the result window's File > Exit shows the exit window, on top; a
+#     refer-a-friend request typed there opens one address whose query decodes to what was
+#     typed; Exit ends the process, the hidden casting window notwithstanding.
 # Windows are told apart by title: message boxes are "QX Geomancy", the program's windows
 # "QX Geomancy v1.0", and the exit window is the wide one.
 set -eu
@@ -136,5 +140,64 @@ exit_window=$(wait_for_program_window "$fourth" exit)
 running "$fourth" || fail "File > Exit ended the program"
 press "$exit_window" alt+x
 ends "$fourth" 0
+
+echo "A reading by keyboard, the result window's File > Exit, a refer-a-friend request typed"
+"$program" &
+fifth=$!
+main=$(wait_for_program_window "$fifth" main)
+xdotool windowfocus --sync "$main"
+for press in $(seq 16); do xdotool key space; done
+result=$(wait_for_program_window "$fifth" main)
+[ "$result" != "$main" ] || fail "no result window after sixteen presses"
+press "$result" alt+f x
+exit_window=$(wait_for_program_window "$fifth" exit)
+xprop -id "$exit_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+  fail "the exit window does not stay on top"
+# From the check box, Tab leads past Exit to the four boxes; Alt+N submits.
+press "$exit_window" Tab Tab
+LC_ALL=C.UTF-8 xdotool type --delay 20 "  Tom & Jerry "
+xdotool key Tab
+LC_ALL=C.UTF-8 xdotool type --delay 20 "ann+news@example.org"
+xdotool key Tab
+LC_ALL=C.UTF-8 xdotool type --delay 20 "Zoë #1 = 100%"
+xdotool key Tab
+LC_ALL=C.UTF-8 xdotool type --delay 20 "Bob@Example.org"
+xdotool key alt+n
+tries=0
+until [ -s "$QXG_OPENED_RECORD" ]; do
+  tries=$((tries + 1))
+  [ "$tries" -le 600 ] || fail "no refer-a-friend address reached the opener"
+  sleep 0.05
+done
+[ "$(wc -l <"$QXG_OPENED_RECORD")" -eq 1 ] || fail "more than one address: $(cat "$QXG_OPENED_RECORD")"
+address=$(cat "$QXG_OPENED_RECORD")
+case $address in
+  "http://$QXG_FORUM_HOST/qxos-refer-a-friend.php?"*) ;;
+  *) fail "not the refer-a-friend page: $address" ;;
+esac
+# The query as a page reads it: split at "&" and the first "=", then percent-decoded.
+decode() {
+  printf '%b' "$(printf '%s' "$1" | sed 's/+/ /g; s/%\([0-9A-Fa-f][0-9A-Fa-f]\)/\\x\1/g')"
+}
+# Each value ends in "|", so that a line break at its end is seen too.
+cr=$(printf '\r')
+expected="taf1=Tom & Jerry|
+taf2=ann+news@example.org|
+taf3=Your Message$cr
+|
+taf4=Zoë #1 = 100%|
+taf5=Bob@Example.org|
+taf6=http://$QXG_PROGRAM_HOST/|"
+decoded=$(printf '%s\n' "${address#*\?}" | tr '&' '\n' | while IFS= read -r pair; do
+  value=$(decode "${pair#*=}" && printf '|')
+  printf '%s=%s\n' "${pair%%=*}" "$value"
+done)
+[ "$decoded" = "$expected" ] || fail "the request decodes to
+$decoded
+not
+$expected"
+running "$fifth" || fail "the request ended the program"
+press "$exit_window" alt+x
+ends "$fifth" 0
 
 echo "PASS"
