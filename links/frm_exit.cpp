@@ -166,6 +166,7 @@ void frmExit::createHeading() {
   sansSerif.setStyleHint(QFont::SansSerif);
   sansSerif.setPointSizeF(18);
   Label1->setFont(sansSerif);
+  look::shrinkToFit(*Label1);
 
   // Its caption is chosen when the window loads.
   Label2 = createLabel(*this, "Label2", QString(), twips::rect(120, 840, 6975, 1095));
@@ -180,6 +181,7 @@ void frmExit::createVisitAndExit() {
   Check1->setGeometry(twips::rect(30, 2040, 7185, 555));
   Check1->setFont(look::verdana(14.25));
   look::setTextColour(*Check1, kCheckBlue);
+  look::shrinkToFit(*Check1);
   Check1->setCursor(Qt::PointingHandCursor);
   Check1->setAccessibleDescription(QStringLiteral("Opens the forum in your web browser"));
   connect(Check1, &QCheckBox::toggled, this, &frmExit::Check1_Click);
@@ -239,6 +241,7 @@ void frmExit::createCatalogue() {
   lblGoToHome->setGeometry(twips::rect(75, 4250, 3585, 210));
   lblGoToHome->setFont(look::verdana(9, look::Weight::Bold, look::Underline::Yes));
   look::setTextColour(*lblGoToHome, kYellow);
+  look::shrinkToFit(*lblGoToHome);
   lblGoToHome->setAccessibleDescription(
       QStringLiteral("Opens the catalogue of Orvane Softwares in your web browser"));
   connect(lblGoToHome, &LinkLabel::clicked, this, &frmExit::lblGoToHome_Click);
@@ -262,6 +265,7 @@ void frmExit::Form_Load() {
     Label2->setText(QString::fromLatin1(kAppeals.at(static_cast<std::size_t>(appeal)))
                         .arg(links::forumAddressInText()));
   });
+  resumeNext([&] { look::shrinkToFit(*Label2); });
   resumeNext([&] { makeTopmost(); });
 }
 

@@ -17,6 +17,7 @@
 #include "frame_box.h"
 #include "frm_exit.h"
 #include "link_label.h"
+#include "look.h"
 #include "random_source.h"
 #include "recording_link_launcher.h"
 #include "scripted_message_presenter.h"
@@ -144,6 +145,12 @@ void ExitTest::appealDrawnAfterReseeding() {
   ExitWindow exit(draw);
   QCOMPARE(exit.random.log, (QStringList{QStringLiteral("seed"), QStringLiteral("draw")}));
   QCOMPARE(exit.window.Label2->text(), appeal);
+  // Whole, whatever face stands in for Verdana; so are the other texts of one line.
+  for (const QWidget* shown : std::initializer_list<const QWidget*>{
+           exit.window.Label2, exit.window.Label1, exit.window.Check1, exit.window.lblGoToHome,
+           exit.window.Label3}) {
+    QVERIFY2(look::textFits(*shown), qPrintable(shown->objectName()));
+  }
   QVERIFY(!appeal.contains(QStringLiteral("www.")) && !appeal.contains(QStringLiteral("http")));
 }
 

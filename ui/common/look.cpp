@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -30,6 +31,23 @@ void setTextColour(QWidget& widget, const QColor& text) {
   palette.setColor(QPalette::Text, text);
   palette.setColor(QPalette::ButtonText, text);
   widget.setPalette(palette);
+}
+
+bool textFits(const QWidget& widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(&widget); label && label->wordWrap()) {
+    return label->heightForWidth(label->width()) <= label->height();
+  }
+  return widget.sizeHint().width() <= widget.width();
+}
+
+void shrinkToFit(QWidget& widget) {
+  constexpr double kStep = 0.25;
+  constexpr double kSmallest = 6.0;
+  QFont font = widget.font();
+  while (!textFits(widget) && font.pointSizeF() - kStep >= kSmallest) {
+    font.setPointSizeF(font.pointSizeF() - kStep);
+    widget.setFont(font);
+  }
 }
 
 QString labelCaption(const QString& caption) {

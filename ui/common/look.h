@@ -31,6 +31,15 @@ enum class Underline { No, Yes };
 void setColours(QWidget& widget, const QColor& background, const QColor& text);
 void setTextColour(QWidget& widget, const QColor& text);
 
+// Whether the widget's text shows whole in its box: a word-wrapped label in its height, any
+// other widget in its width.
+[[nodiscard]] bool textFits(const QWidget& widget);
+
+// Steps the widget's font down a quarter point at a time until its text fits its box. The boxes
+// were made for Verdana; where a wider face stands in for it, the text stays whole rather than
+// being cut. A text that fits is left as it is.
+void shrinkToFit(QWidget& widget);
+
 // A caption as a label shows it: "&&" stands for one literal "&". The program's labels have no
 // access keys, so a single "&" is kept as it is.
 [[nodiscard]] QString labelCaption(const QString& caption);
