@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "after_first_paint.h"
 #include "assets.h"
 #include "desktop_platform.h"
 #include "display_check.h"
@@ -12,11 +13,13 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
-  assets::initAssets();
-  QApplication::setWindowIcon(assets::programIcon());
-
   DesktopPlatform platform;
   Program program(platform.seams());
   program.StartProgram();
+  // Every size of the icon is decoded and sent to the desktop when it is set: not before the
+  // casting window's first picture.
+  if (QWidget* casting = program.castingWindow()) {
+    afterFirstPaint(*casting, [] { QApplication::setWindowIcon(assets::windowIcon()); });
+  }
   return QApplication::exec();
 }

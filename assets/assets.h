@@ -18,4 +18,8 @@ void initAssets();
 // The program icon, in every size it is drawn in.
 [[nodiscard]] QIcon programIcon();
 
+// The same icon for the windows' title bars and the desktop: every size, read from its file
+// each time it is asked for and kept nowhere, as the desktop keeps its own copy.
+[[nodiscard]] QIcon windowIcon();
+
 }  // namespace assets

@@ -255,6 +255,21 @@ bool saveImage(const QImage& image, const QString& path, int quality = -1) {
   return false;
 }
 
+// The point picture as the program carries it: the pixels of the JPEG file as a decoder reads
+// them back, 8-bit red, green and blue, row by row. The program draws from these and needs no
+// image plug-in for them.
+bool savePixelsOf(const QString& jpegPath, const QString& path) {
+  const QImage decoded = QImage(jpegPath).convertToFormat(QImage::Format_RGB888);
+  QFile file(path);
+  bool ok = !decoded.isNull() && file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  for (int y = 0; ok && y < decoded.height(); ++y) {
+    const auto rowBytes = static_cast<qint64>(decoded.width()) * 3;
+    ok = file.write(reinterpret_cast<const char*>(decoded.constScanLine(y)), rowBytes) == rowBytes;
+  }
+  if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+  return ok;
+}
+
 bool saveText(const QString& text, const QString& path) {
   QFile file(path);
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
@@ -283,6 +298,11 @@ int main(int argc, char* argv[]) {
   ok = saveImage(pointPicture({kDoublePointLefts.begin(), kDoublePointLefts.end()}),
                  out.filePath(QStringLiteral("2.jpg")), kJpegQuality) &&
        ok;
+  for (const char* name : {"1", "2"}) {
+    ok = savePixelsOf(out.filePath(QStringLiteral("%1.jpg").arg(QLatin1String(name))),
+                      out.filePath(QStringLiteral("%1.rgb").arg(QLatin1String(name)))) &&
+         ok;
+  }
   for (int size : kIconSizes) {
     const QString name = QStringLiteral("icons/qxgeomancy-%1.png").arg(size);
     ok = saveImage(icon(size), out.filePath(name)) && ok;

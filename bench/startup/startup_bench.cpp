@@ -89,13 +89,14 @@ double msSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// A fresh runtime folder for each start, so that no lock is left over; a configuration folder
-// whose reminder date is today, so that the program starts without a question.
+// A fresh runtime folder for each start, so that no lock is left over, on a memory file system
+// as a desktop session's runtime folder is (/run/user/<uid>); a configuration folder whose
+// reminder date is today, so that the program starts without a question.
 class Folders {
  public:
   Folders() {
-    char pattern[] = "/tmp/qxg-startup.XXXXXX";
-    if (mkdtemp(pattern) == nullptr) fail("cannot make a temporary folder");
+    char pattern[] = "/dev/shm/qxg-startup.XXXXXX";
+    if (mkdtemp(pattern) == nullptr) fail("cannot make a folder in /dev/shm");
     root_ = pattern;
     const auto settings = root_ / "config" / "QXFreeGeomancy";
     std::filesystem::create_directories(settings);

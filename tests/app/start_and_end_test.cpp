@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "after_first_paint.h"
 #include "fake_platform.h"
 #include "program.h"
 
@@ -77,6 +78,7 @@ class StartAndEndTest : public QObject {
   void endProgramEnteredAgainEndsOnce_data();
   void endProgramEnteredAgainEndsOnce();
   void theLockFileKeepsOnlyRunningInstances();
+  void workAfterTheFirstPaintWaitsForIt();
 
  private:
   void start();
@@ -326,6 +328,37 @@ void StartAndEndTest::theLockFileKeepsOnlyRunningInstances() {
   file.close();
   LockFileInstanceLock nowhere(notAFolder + QStringLiteral("/QXFreeGeomancy.lock"));
   QVERIFY(!nowhere.anotherInstanceRunning());
+}
+
+// Work put off until the first picture (the window icon) runs once, after that picture.
+void StartAndEndTest::workAfterTheFirstPaintWaitsForIt() {
+  QWidget window;
+  window.resize(100, 100);
+  int paints = 0;
+  int runs = 0;
+  int paintsBeforeRun = -1;
+  struct PaintCounter final : QObject {
+    int* paints;
+    explicit PaintCounter(int* count) : paints(count) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) ++*paints;
+      return false;
+    }
+  } counter(&paints);
+  window.installEventFilter(&counter);
+  afterFirstPaint(window, [&] {
+    ++runs;
+    paintsBeforeRun = paints;
+  });
+  QCoreApplication::processEvents();
+  QCOMPARE(runs, 0);
+  window.show();
+  QTRY_COMPARE(runs, 1);
+  QCOMPARE(paintsBeforeRun, 1);
+  window.update();
+  QTRY_COMPARE(paints, 2);
+  QCoreApplication::processEvents();
+  QCOMPARE(runs, 1);
 }
 
 QTEST_MAIN(StartAndEndTest)
