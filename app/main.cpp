@@ -5,6 +5,7 @@
 #include "assets.h"
 #include "desktop_platform.h"
 #include "display_check.h"
+#include "font_preload.h"
 #include "program.h"
 
 int main(int argc, char* argv[]) {
@@ -13,9 +14,11 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
+  FontPreload fonts;
   DesktopPlatform platform;
   Program program(platform.seams());
   program.StartProgram();
+  fonts.wait();
   // Every size of the icon is decoded and sent to the desktop when it is set: not before the
   // casting window's first picture.
   if (QWidget* casting = program.castingWindow()) {

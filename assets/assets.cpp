@@ -51,9 +51,13 @@ class IconFileEngine final : public QIconEngine {
     const int side = bestSize(size);
     return QSize(side, side);
   }
+  // Largest first: whoever collects every size (the title bar's icon does) then starts with the
+  // largest buffer it will need and does not have to grow it, and copy it, on the way.
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     QList<QSize> sizes;
-    for (int size : kIconSizes) sizes.append(QSize(size, size));
+    for (auto size = kIconSizes.rbegin(); size != kIconSizes.rend(); ++size) {
+      sizes.append(QSize(*size, *size));
+    }
     return sizes;
   }
   [[nodiscard]] QIconEngine* clone() const override { return new IconFileEngine; }
