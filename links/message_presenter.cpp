@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "assets.h"
 #include "look.h"
 
 namespace links {
@@ -28,6 +29,9 @@ std::unique_ptr<QMessageBox> createMessageBox(MessageKind kind, const QString& t
   auto box = std::make_unique<QMessageBox>(window);
   box->setObjectName(QStringLiteral("messageBox"));
   box->setWindowTitle(look::kApplicationTitle);
+  // The program's icon is set for all windows only once the casting window has painted; a box
+  // may come before that (the update question, a second start's message).
+  box->setWindowIcon(assets::windowIcon());
   box->setTextFormat(Qt::PlainText);
   box->setText(shown);
   box->setIcon(kind == MessageKind::InputError ? QMessageBox::Critical : QMessageBox::Information);

@@ -53,6 +53,7 @@ void LinksMessagesTest::boxes() {
   for (QWidget* over : {static_cast<QWidget*>(nullptr), &plain, child}) {
     const auto box = links::createMessageBox(kind, QStringLiteral("First line\rSecond line"), over);
     QCOMPARE(box->windowTitle(), QStringLiteral("QX Geomancy"));
+    QCOMPARE(box->windowIcon().availableSizes().size(), 7);
     QCOMPARE(box->icon(), icon);
     QCOMPARE(box->standardButtons(), buttons);
     QCOMPARE(box->defaultButton(), box->button(defaultButton));
