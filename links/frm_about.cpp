@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "assets.h"
+#include "icon_picture.h"
 #include "link_label.h"
 #include "look.h"
 #include "resume_next.h"
@@ -20,7 +20,6 @@ using geomancy::resumeNext;
 constexpr QColor kRuleColour{255, 224, 192};
 constexpr double kTextPoints = 8.25;
 constexpr double kHeadingPoints = 9.75;
-constexpr int kIconPixels = 32;
 
 const QString kDescription = QStringLiteral(
     "QX Geomancy is based on the method of European geomancy called geomantia or earth "
@@ -73,11 +72,7 @@ frmAbout::frmAbout(links::LinkLauncher& launcher, QWidget* parent)
 }
 
 void frmAbout::createHeading() {
-  Picture1 = new QLabel(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setGeometry(twips::rect(120, 120, 480, 480));
-  Picture1->setAccessibleName(QStringLiteral("Program icon"));
-  Picture1->setPixmap(assets::programIcon().pixmap(kIconPixels, kIconPixels));
+  Picture1 = links::createIconPicture(*this, twips::rect(120, 120, 480, 480));
 
   Label2 = createTextLabel(this, QStringLiteral("Label2"), look::kWindowTitle,
                            twips::rect(840, 240, 2085, 240));

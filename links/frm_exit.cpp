@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <array>
 
-#include "assets.h"
 #include "frame_box.h"
+#include "icon_picture.h"
 #include "link_label.h"
 #include "look.h"
 #include "message_presenter.h"
@@ -27,7 +27,6 @@ using geomancy::resumeNext;
 constexpr QColor kNavy{0, 0, 128};
 constexpr QColor kCheckBlue{0, 0, 192};
 constexpr QColor kYellow{255, 255, 0};
-constexpr int kIconPixels = 36;
 
 // The four appeals; %1 stands for the forum's address as running text names it.
 constexpr std::array kAppeals{
@@ -154,11 +153,7 @@ frmExit::frmExit(geomancy::RandomSource& random, links::LinkLauncher& launcher,
 }
 
 void frmExit::createHeading() {
-  Picture1 = new QLabel(this);
-  Picture1->setObjectName(QStringLiteral("Picture1"));
-  Picture1->setGeometry(twips::rect(360, 120, 540, 540));
-  Picture1->setAccessibleName(QStringLiteral("Program icon"));
-  Picture1->setPixmap(assets::programIcon().pixmap(kIconPixels, kIconPixels));
+  Picture1 = links::createIconPicture(*this, twips::rect(360, 120, 540, 540));
 
   Label1 = createLabel(*this, "Label1", look::kWindowTitle, twips::rect(1080, 240, 3090, 435));
   Label1->setWordWrap(false);
