@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "flat_button.h"
 #include "icon_picture.h"
 #include "link_label.h"
 #include "look.h"
@@ -121,7 +122,7 @@ void frmAbout::createRuleAndButton() {
                            twips::toPixels(6840) - twips::toPixels(-60), 2));
   look::setColours(*Line1, kRuleColour, kRuleColour);
 
-  cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+  cmdOK = new FlatButton(QStringLiteral("&OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setGeometry(twips::rect(5400, 3360, 1260, 345));
   cmdOK->setFont(look::verdana(kTextPoints, look::Weight::Bold));

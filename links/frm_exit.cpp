@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "flat_button.h"
 #include "frame_box.h"
 #include "icon_picture.h"
 #include "link_label.h"
@@ -181,7 +182,7 @@ void frmExit::createVisitAndExit() {
   Check1->setAccessibleDescription(QStringLiteral("Opens the forum in your web browser"));
   connect(Check1, &QCheckBox::toggled, this, &frmExit::Check1_Click);
 
-  cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+  cmdClose = new FlatButton(QStringLiteral("E&xit"), this);
   cmdClose->setObjectName(QStringLiteral("cmdClose"));
   cmdClose->setGeometry(twips::rect(6000, 2760, 1245, 375));
   cmdClose->setAccessibleDescription(QStringLiteral("Ends the program"));
@@ -202,7 +203,7 @@ void frmExit::createReferAFriend() {
     boxes_[i] = TextBox{box, entry.placeholder};
   }
 
-  cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
+  cmdSubmit = new FlatButton(QStringLiteral("Refer A Friend &Now"), Frame2);
   cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
   cmdSubmit->setGeometry(twips::rect(1920, 1080, 3375, 285));
   cmdSubmit->setFont(look::verdana(8.25, look::Weight::Bold));

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "assets.h"
+#include "flat_button.h"
 #include "frame_box.h"
 #include "look.h"
 #include "program_state.h"
@@ -115,7 +116,7 @@ void frmMain::createChart(QWidget& client) {
 }
 
 void frmMain::createButtonAndPromotion(QWidget& client) {
-  cmdProceed = new QPushButton(&client);
+  cmdProceed = new FlatButton(&client);
   cmdProceed->setObjectName(QStringLiteral("cmdProceed"));
   cmdProceed->setGeometry(twips::rect(0, 6240, 7455, 495));
   cmdProceed->setFont(look::verdana(9.75, look::Weight::Bold));

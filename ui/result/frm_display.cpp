@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "flat_button.h"
 #include "frame_box.h"
 #include "look.h"
 #include "resume_next.h"
@@ -143,7 +144,7 @@ void frmDisplay::createBackAndPromotion() {
   promotion_.lblCobrand->setGeometry(twips::rect(120, 120, 6105, 615));
   promotion_.lblFullBrand->setGeometry(twips::rect(120, 140, 6105, 615));
 
-  cmdBack = new QPushButton(QStringLiteral("&Back"), Frame5);
+  cmdBack = new FlatButton(QStringLiteral("&Back"), Frame5);
   cmdBack->setObjectName(QStringLiteral("cmdBack"));
   cmdBack->setGeometry(twips::rect(7080, 240, 1215, 375));
   cmdBack->setFont(look::verdana(8.25, look::Weight::Bold));
