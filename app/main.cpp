@@ -13,8 +13,9 @@ int main(int argc, char* argv[]) {
     std::fputs("QX Geomancy needs a graphical display, and none is available.\n", stderr);
     return 1;
   }
-  QApplication application(argc, argv);
   FontPreload fonts;
+  QApplication application(argc, argv);
+  fonts.applicationReady();
   DesktopPlatform platform;
   Program program(platform.seams());
   program.StartProgram();

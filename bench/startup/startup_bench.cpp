@@ -26,6 +26,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <string>
@@ -36,7 +37,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 struct Subject {
-  const char* name;
+  std::string name;
   std::vector<std::string> command;
 };
 
@@ -49,6 +50,8 @@ struct Sample {
 struct Options {
   std::string program;
   std::string bare;
+  // Other builds of the program, measured in the same shuffled rounds: one lever at a time.
+  std::vector<std::string> variants;
   int rounds = 21;
   unsigned seed = 1;
   int settleMs = 300;
@@ -69,6 +72,8 @@ Options parse(int argc, char* argv[]) {
       options.program = value;
     } else if (flag == "--bare") {
       options.bare = value;
+    } else if (flag == "--variant") {
+      options.variants.push_back(value);
     } else if (flag == "--rounds") {
       options.rounds = std::stoi(value);
     } else if (flag == "--seed") {
@@ -80,7 +85,9 @@ Options parse(int argc, char* argv[]) {
     }
   }
   if (options.program.empty() || options.bare.empty() || options.rounds < 1) {
-    fail("usage: startup_bench --program PATH --bare PATH [--rounds N] [--seed S] [--settle-ms M]");
+    fail(
+        "usage: startup_bench --program PATH --bare PATH [--variant PATH]... [--rounds N] "
+        "[--seed S] [--settle-ms M]");
   }
   return options;
 }
@@ -237,16 +244,20 @@ double median(std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
   const Options options = parse(argc, argv);
-  const std::array<Subject, 3> subjects{
+  std::vector<Subject> subjects{
       Subject{"bare window", {options.bare}},
       Subject{"bare window with a menu bar", {options.bare, "--menu"}},
       Subject{"QXFreeGeomancy", {options.program}},
   };
+  for (const std::string& variant : options.variants) {
+    subjects.push_back(Subject{std::filesystem::path(variant).filename().string(), {variant}});
+  }
   Folders folders;
   Display display;
   std::mt19937 shuffler(options.seed);
-  std::array<std::vector<Sample>, 3> samples;
-  std::array<std::size_t, 3> order{0, 1, 2};
+  std::vector<std::vector<Sample>> samples(subjects.size());
+  std::vector<std::size_t> order(subjects.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
 
   // One round to warm the caches, not counted.
   for (int round = 0; round <= options.rounds; ++round) {
@@ -264,7 +275,7 @@ int main(int argc, char* argv[]) {
               options.seed);
   std::printf("%-30s %10s %7s %10s %7s %10s %7s\n", "", "mapped ms", "ratio", "drawn ms", "ratio",
               "peak MiB", "ratio");
-  std::array<Sample, 3> medians;
+  std::vector<Sample> medians(subjects.size());
   for (std::size_t i = 0; i < subjects.size(); ++i) {
     std::vector<double> mapped, drawn, peak;
     for (const Sample& s : samples[i]) {
@@ -277,9 +288,9 @@ int main(int argc, char* argv[]) {
   for (std::size_t i = 0; i < subjects.size(); ++i) {
     const Sample& m = medians[i];
     const Sample& bare = medians[0];
-    std::printf("%-30s %10.1f %7.2f %10.1f %7.2f %10.1f %7.2f\n", subjects[i].name, m.mappedMs,
-                m.mappedMs / bare.mappedMs, m.drawnMs, m.drawnMs / bare.drawnMs, m.peakMiB,
-                m.peakMiB / bare.peakMiB);
+    std::printf("%-30.30s %10.1f %7.2f %10.1f %7.2f %10.1f %7.2f\n", subjects[i].name.c_str(),
+                m.mappedMs, m.mappedMs / bare.mappedMs, m.drawnMs, m.drawnMs / bare.drawnMs,
+                m.peakMiB, m.peakMiB / bare.peakMiB);
   }
   return 0;
 }

@@ -1,3 +1,5 @@
+#include "flat_button.h"
+
 #include <QImage>
 #include <QPushButton>
 #include <QStyle>
@@ -5,7 +7,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "flat_button.h"
 #include "look.h"
 
 namespace {
@@ -55,10 +56,9 @@ void FlatButtonTest::faceIsFlatInThePaletteColourOnEveryStyle_data() {
   QTest::addColumn<int>("state");
   for (const char* styleName : {"Fusion", "Windows"}) {
     for (const QColor& face : {look::kLightGrey, QColor(212, 208, 200)}) {
-      for (const auto& [name, state] : {std::pair{"plain", State::Plain},
-                                        std::pair{"pressed", State::Pressed},
-                                        std::pair{"focused", State::Focused},
-                                        std::pair{"default", State::Default}}) {
+      for (const auto& [name, state] :
+           {std::pair{"plain", State::Plain}, std::pair{"pressed", State::Pressed},
+            std::pair{"focused", State::Focused}, std::pair{"default", State::Default}}) {
         QTest::addRow("%s %s %s", styleName, qPrintable(face.name()), name)
             << QString::fromLatin1(styleName) << face << static_cast<int>(state);
       }
@@ -110,7 +110,8 @@ void FlatButtonTest::pressedAndFocusedButtonsLookDifferent() {
   QVERIFY(pressed != focused);
   // Raised while up, sunken while pressed: the top left corner turns from light to dark.
   QVERIFY(qGray(plain.pixel(0, 0)) > qGray(plain.pixel(plain.width() - 1, plain.height() - 1)));
-  QVERIFY(qGray(pressed.pixel(0, 0)) < qGray(pressed.pixel(pressed.width() - 1, pressed.height() - 1)));
+  QVERIFY(qGray(pressed.pixel(0, 0)) <
+          qGray(pressed.pixel(pressed.width() - 1, pressed.height() - 1)));
 }
 
 QTEST_MAIN(FlatButtonTest)
