@@ -5,7 +5,7 @@ QXG_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xdotool libxcb1-dev libxcb-damage0-dev
+  xvfb xdotool x11-utils libxcb1-dev libxcb-damage0-dev
 )
 
 qxg_as_root() {

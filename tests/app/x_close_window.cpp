@@ -42,7 +42,12 @@ int main(int argc, char* argv[]) {
   message.data.data32[1] = XCB_CURRENT_TIME;
   xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
                  reinterpret_cast<const char*>(&message));
-  const int failed = xcb_flush(connection) <= 0 ? 1 : 0;
+  // A round trip before leaving: the server may drop requests it has not read when the
+  // connection closes, and this message would be lost now and then.
+  xcb_get_input_focus_reply_t* reply =
+      xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+  const int failed = reply == nullptr ? 1 : 0;
+  std::free(reply);
   xcb_disconnect(connection);
   return failed;
 }
