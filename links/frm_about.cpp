@@ -47,12 +47,14 @@ LinkLabel* createLink(QWidget* parent, const QString& objectName, const QString&
                       const QRect& geometry) {
   auto* label = new LinkLabel(caption, parent);
   label->setObjectName(objectName);
-  // One line high by design: a caption too wide for it is cut, not wrapped out of sight.
+  // One line high by design: a caption too wide for it steps its font down rather than being
+  // cut or wrapped out of sight.
   label->setWordWrap(false);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setFont(look::verdana(kTextPoints, look::Weight::Bold, look::Underline::Yes));
   look::setTextColour(*label, look::kLightOrange);
   label->setGeometry(geometry);
+  look::shrinkToFit(*label);
   return label;
 }
 

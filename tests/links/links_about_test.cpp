@@ -12,6 +12,7 @@
 #include "desktop_guard.h"
 #include "frm_about.h"
 #include "link_label.h"
+#include "look.h"
 #include "recording_link_launcher.h"
 #include "web_pages.h"
 #include "window_commands.h"
@@ -115,6 +116,7 @@ class AboutTest : public QObject {
     for (LinkLabel* link : {about.lblHomePage, about.lblCoBrand}) {
       QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
       QVERIFY(link->font().underline());
+      QVERIFY2(look::textFits(*link), qPrintable(link->objectName()));
       QCOMPARE(link->palette().color(QPalette::WindowText), QColor(255, 192, 128));
       QVERIFY(!link->accessibleName().isEmpty());
       QVERIFY(!link->accessibleDescription().isEmpty());

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# docs/screenshots.sh [BUILD_DIR]: takes the README's pictures of the four windows from the real
+# program on a private X server (no window manager, so no title bars): the casting window after a
+# whole reading, the result window, the About window and the exit window. Needs a build of the
+# program (default build/), and xwd and ImageMagick's convert on the PATH.
+set -eu
+cd "$(dirname "$0")/.."
+build=${1:-build}
+if [ -z "${QXG_OPENED_RECORD:-}" ]; then
+  exec tests/app/run_under_xvfb.sh "$PWD/docs/screenshots.sh" "$build"
+fi
+for tool in xwd convert xdotool; do
+  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
+done
+. tests/app/x_session.sh
+trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
+
+shoot() {
+  xwd -silent -id "$1" | convert xwd:- "docs/$2"
+  echo "docs/$2"
+}
+
+# other_window PID NOT...: the process's visible window that is none of the given ones.
+other_window() {
+  local pid=$1 window
+  shift
+  for window in $(windows "$pid" "QX Geomancy v1.0"); do
+    case " $* " in *" $window "*) ;; *) echo "$window"; return ;; esac
+  done
+  return 1
+}
+
+"$build/app/QXFreeGeomancy" &
+program=$!
+main=$(wait_for_program_window "$program" main)
+focus "$main"
+for press in $(seq 15); do xdotool key space; done
+"$build/tests/app/x_read_window" figures "$main" 15 >/dev/null
+shoot "$main" casting-window.png
+xdotool key space
+result=$(wait_for_program_window "$program" main "$main")
+shoot "$result" result-window.png
+press "$result" alt+h a
+wait_until "no About window" other_window "$program" "$result" >/dev/null
+about=$(other_window "$program" "$result")
+sleep 0.5 # the About window's first paint
+shoot "$about" about-window.png
+press "$about" Escape
+press "$result" alt+f x
+exit_window=$(wait_for_program_window "$program" exit)
+sleep 0.5
+shoot "$exit_window" exit-window.png
+press "$exit_window" alt+x
+ends "$program" 0
