@@ -14,6 +14,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication application(argc, argv);
+  // Ties the windows to the installed menu entry and its icon (the Wayland application id).
+  QApplication::setDesktopFileName(QStringLiteral(QXG_APP_ID));
   FontPreload fonts;
   DesktopPlatform platform;
   Program program(platform.seams());
