@@ -16,6 +16,8 @@ int main(int argc, char* argv[]) {
   FontPreload fonts;
   QApplication application(argc, argv);
   fonts.applicationReady();
+  // Ties the windows to the installed menu entry and its icon (the Wayland application id).
+  QApplication::setDesktopFileName(QStringLiteral(QXG_APP_ID));
   DesktopPlatform platform;
   Program program(platform.seams());
   program.StartProgram();

@@ -6,6 +6,7 @@ QXG_PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool x11-utils libxcb1-dev libxcb-damage0-dev
+  desktop-file-utils appstream dpkg-dev file  # the desktop files' validators, CPack's .deb tools
 )
 
 qxg_as_root() {

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# debian_package_test.sh BUILD_DIR SOURCE_DIR APP_ID VERSION
+#
+# Builds the Debian package of BUILD_DIR with CPack into a folder of its own and checks it as
+# apt would meet it: its name and version, its dependencies (the Qt 6 widget libraries found by
+# dpkg-shlibdeps, and xdg-utils for the browser), exactly the files an installation should hold,
+# and that the menu entry, the icon and the AppStream metadata name one another.
+set -euo pipefail
+build=$1 source=$2 app_id=$3 version=$4
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/qxg-deb.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log" >&2; fail "cpack did not build the package"; }
+debs=("$work"/out/*.deb)
+[ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, found: ${debs[*]}"
+deb=${debs[0]}
+arch=$(dpkg --print-architecture)
+[ "$(basename "$deb")" = "qxgeomancy_${version}_${arch}.deb" ] ||
+  fail "package file is $(basename "$deb"), not qxgeomancy_${version}_${arch}.deb"
+
+[ "$(dpkg-deb -f "$deb" Package)" = qxgeomancy ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version)"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 xdg-utils; do
+  [[ ", $depends," =~ ,\ $needed[\ ,] ]] || fail "Depends lacks $needed: $depends"
+done
+
+# Exactly these files, nothing from the tests or the benchmarks, nothing outside /usr.
+{
+  echo ./usr/bin/QXFreeGeomancy
+  echo ./usr/bin/qxgeomancy-cast
+  echo "./usr/share/applications/$app_id.desktop"
+  echo "./usr/share/metainfo/$app_id.metainfo.xml"
+  for size in 16 24 32 48 64 128 256; do
+    echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
+  done
+  echo "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+} | sort >"$work/expected"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
+diff -u "$work/expected" "$work/files" >&2 || fail "the package's files differ from the list above"
+
+# What the desktop reads from the installed files must point at the installed files.
+dpkg-deb -x "$deb" "$work/root"
+entry="$work/root/usr/share/applications/$app_id.desktop"
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+[ -x "$work/root/usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
+[ "$(sed -n 's/^Icon=//p' "$entry")" = "$app_id" ] || fail "Icon= is not $app_id"
+metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
+grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch $app_id.desktop"
+# The screenshots the metainfo names are the ones kept in docs/ (and published on the site).
+shots=$(sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo")
+[ -n "$shots" ] || fail "the metainfo names no screenshot"
+for shot in $shots; do
+  [ -f "$source/docs/$shot" ] || fail "screenshot $shot is not in docs/"
+done
+file -b "$work/root/usr/bin/QXFreeGeomancy" | grep -q ", stripped" || fail "QXFreeGeomancy is not stripped"
+echo "ok: $(basename "$deb"), Depends: $depends"
