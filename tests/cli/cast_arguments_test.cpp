@@ -113,6 +113,11 @@ struct Quoting {
   std::string shown;
 };
 
+// The quoted form in test output; the argument itself may be long or hold control characters.
+void PrintTo(const Quoting& quoting, std::ostream* out) {
+  *out << quoting.shown;
+}
+
 class QuotedArgument : public testing::TestWithParam<Quoting> {};
 
 TEST_P(QuotedArgument, IsEscapedAndCut) {
