@@ -2,8 +2,8 @@
 
 #include <array>
 #include <fstream>
-#include <sstream>
 #include <ostream>
+#include <sstream>
 #include <streambuf>
 #include <string>
 #include <string_view>
