@@ -1,12 +1,19 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <streambuf>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "caster.h"
 #include "geomancy.h"
 #include "random_source.h"
 #include "reading.h"
+#include "reading_caster.h"
 #include "shield_chart.h"
 
 namespace {
@@ -35,7 +42,8 @@ class CountingFields final : public modGeomancy::DisplayFields {
   std::size_t characters_ = 0;
 };
 
-// One reading as the casting window makes it: reset, then fifteen figures in position order.
+// One reading as the casting window makes it: reset, then fifteen figures in position order
+// into the row store, each Mother's rows drawn through the random source's interface.
 void BM_CastReading(benchmark::State& state) {
   geomancy::PseudoRandomSource random(1);
   geomancy::ShieldChart chart(random);
@@ -49,6 +57,19 @@ void BM_CastReading(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CastReading);
+
+// One whole reading as the caster makes it: sixteen draws, the chart, the Reconciler and the
+// Judge's catalogue entry.
+void BM_CoreReading(benchmark::State& state) {
+  geomancy::ReadingCaster caster(1);
+  for (auto _ : state) {
+    const qxcast::Reading reading = qxcast::readingFromChart(caster.next());
+    benchmark::DoNotOptimize(reading);
+    benchmark::DoNotOptimize(&modGeomancy::entryForMask(reading.judge()));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CoreReading);
 
 void BM_ShowFigureResult(benchmark::State& state) {
   modGeomancy::Identifier identifier;
@@ -72,20 +93,69 @@ void BM_EntryForRows(benchmark::State& state) {
 }
 BENCHMARK(BM_EntryForRows);
 
-// What qxgeomancy-cast --json does per reading, short of writing the line out.
+// A reading cast and appended to a line buffer as JSON, short of writing the line out.
 void BM_CastReadingAsJson(benchmark::State& state) {
-  geomancy::PseudoRandomSource random(1);
-  geomancy::ShieldChart chart(random);
+  geomancy::ReadingCaster caster(1);
   std::string line;
   for (auto _ : state) {
     line.clear();
-    qxcast::appendJson(line, qxcast::castReading(chart));
+    qxcast::appendJson(line, qxcast::readingFromChart(caster.next()));
     benchmark::DoNotOptimize(line.data());
   }
   state.SetItemsProcessed(state.iterations());
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(line.size()));
 }
 BENCHMARK(BM_CastReadingAsJson);
+
+// A stream that keeps only the number of bytes it is given: the caster's whole path into
+// memory, without a copy that would grow for the length of the run.
+class CountingBuffer final : public std::streambuf {
+ public:
+  [[nodiscard]] std::streamsize written() const { return written_; }
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    written_ += count;
+    return count;
+  }
+  int_type overflow(int_type c) override {
+    ++written_;
+    return traits_type::not_eof(c);
+  }
+
+ private:
+  std::streamsize written_ = 0;
+};
+
+constexpr std::string_view kLinesPerRun = "1000000";
+
+// qxgeomancy-cast --json --readings 1000000 --seed 1, argument reading to exit status.
+void runJsonCaster(benchmark::State& state, std::ostream& out) {
+  const std::vector<std::string_view> arguments{"--json", "--readings", kLinesPerRun, "--seed",
+                                                "1"};
+  std::ostringstream err;
+  for (auto _ : state) {
+    if (qxcast::runCaster(arguments, out, err) != qxcast::kExitSuccess) {
+      state.SkipWithError("the caster failed");
+      break;
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * std::stoll(std::string(kLinesPerRun)));
+}
+
+void BM_CasterJsonToMemory(benchmark::State& state) {
+  CountingBuffer buffer;
+  std::ostream out(&buffer);
+  runJsonCaster(state, out);
+  state.SetBytesProcessed(buffer.written());
+}
+BENCHMARK(BM_CasterJsonToMemory)->Unit(benchmark::kMillisecond);
+
+void BM_CasterJsonToDevNull(benchmark::State& state) {
+  std::ofstream out("/dev/null", std::ios::binary);
+  runJsonCaster(state, out);
+}
+BENCHMARK(BM_CasterJsonToDevNull)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -46,12 +46,85 @@ std::optional<Number> parseWholeNumber(std::string_view text, Number lowest, Num
   return value;
 }
 
-std::string quoted(std::string_view text) {
-  // Appended piece by piece: GCC 12 misreports operator+ on literals here (-Wrestrict).
-  std::string result(1, '"');
-  result += text;
-  result += '"';
-  return result;
+// Characters of an argument shown in a message; the rest is left out, with a marker.
+constexpr std::size_t kQuotedCharacters = 64;
+
+// A well-formed UTF-8 sequence at the start of a text: its length, 0 if there is none there.
+struct Utf8Sequence {
+  std::size_t length = 0;
+  char32_t codePoint = 0;
+};
+
+Utf8Sequence leadingSequence(std::string_view text) {
+  const auto byte = [text](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+  const unsigned lead = byte(0);
+  if (lead < 0x80) return {1, lead};
+  // The ranges of well-formed sequences: no overlong forms, no surrogates, nothing past U+10FFFF.
+  std::size_t length = 0;
+  unsigned secondLow = 0x80;
+  unsigned secondHigh = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) secondLow = 0xA0;
+    if (lead == 0xED) secondHigh = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) secondLow = 0x90;
+    if (lead == 0xF4) secondHigh = 0x8F;
+  } else {
+    return {};
+  }
+  if (text.size() < length) return {};
+  char32_t codePoint = lead & (0x7Fu >> length);
+  for (std::size_t at = 1; at < length; ++at) {
+    const unsigned next = byte(at);
+    if (next < (at == 1 ? secondLow : 0x80) || next > (at == 1 ? secondHigh : 0xBF)) return {};
+    codePoint = (codePoint << 6) | (next & 0x3F);
+  }
+  return {length, codePoint};
+}
+
+// Characters that would change a terminal's line or the order in which it shows the text.
+bool isControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+void appendHex(std::string& out, std::string_view prefix, unsigned value, int digits) {
+  static constexpr std::string_view kHex = "0123456789abcdef";
+  out += prefix;
+  for (int digit = digits - 1; digit >= 0; --digit) out += kHex[(value >> (4 * digit)) & 0xF];
+}
+
+void appendQuotedCharacter(std::string& out, std::string_view bytes, char32_t c) {
+  switch (c) {
+    case '"':
+      out += "\\\"";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    case '\n':
+      out += "\\n";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
+    default:
+      break;
+  }
+  if (!isControl(c)) {
+    out += bytes;
+  } else if (c < 0x80) {
+    appendHex(out, "\\x", c, 2);
+  } else {
+    appendHex(out, "\\u", c, 4);
+  }
 }
 
 class ArgumentReader {
@@ -71,7 +144,7 @@ class ArgumentReader {
  private:
   void readOne(std::string_view argument) {
     if (!argument.starts_with("--")) {
-      return fail("unexpected argument " + quoted(argument) + "; see --help");
+      return fail("unexpected argument " + quoteArgument(argument) + "; see --help");
     }
     const auto equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
@@ -88,7 +161,7 @@ class ArgumentReader {
     } else if (name == "--mothers") {
       readValue(name, attached, mothersSeen_, [this](std::string_view value) { mothers(value); });
     } else {
-      fail("unknown option " + quoted(name) + "; see --help");
+      fail("unknown option " + quoteArgument(name) + "; see --help");
     }
   }
 
@@ -111,7 +184,7 @@ class ArgumentReader {
     const auto count = parseWholeNumber<std::uint32_t>(value, 1, kMaxReadings);
     if (!count) {
       return fail("--readings needs a whole number from 1 to " + std::to_string(kMaxReadings) +
-                  ", not " + quoted(value));
+                  ", not " + quoteArgument(value));
     }
     result_.options.readings = *count;
   }
@@ -122,7 +195,7 @@ class ArgumentReader {
     if (!number) {
       return fail("--seed needs a whole number from 0 to " +
                   std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", not " +
-                  quoted(value));
+                  quoteArgument(value));
     }
     result_.options.seed = *number;
   }
@@ -138,7 +211,7 @@ class ArgumentReader {
         const auto figure = parseFigure(digits);
         if (!figure) {
           return fail("a Mother is four digits of 1 and 2, top row first (such as 1122), not " +
-                      quoted(digits));
+                      quoteArgument(digits));
         }
         figures[count] = *figure;
       }
@@ -178,6 +251,28 @@ std::optional<Figure> parseFigure(std::string_view digits) {
     figure[row] = static_cast<geomancy::RowValue>(digit - '0');
   }
   return figure;
+}
+
+std::string quoteArgument(std::string_view text) {
+  std::string result(1, '"');
+  std::size_t at = 0;
+  for (std::size_t shown = 0; at < text.size() && shown < kQuotedCharacters; ++shown) {
+    const Utf8Sequence sequence = leadingSequence(text.substr(at));
+    if (sequence.length == 0) {
+      appendHex(result, "\\x", static_cast<unsigned char>(text[at]), 2);
+      ++at;
+    } else {
+      appendQuotedCharacter(result, text.substr(at, sequence.length), sequence.codePoint);
+      at += sequence.length;
+    }
+  }
+  result += '"';
+  if (at < text.size()) {
+    result += "... (";
+    result += std::to_string(text.size());
+    result += " bytes)";
+  }
+  return result;
 }
 
 std::string_view usageText() noexcept {

@@ -41,6 +41,10 @@ struct ParsedArguments {
 // "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
 [[nodiscard]] std::optional<geomancy::Figure> parseFigure(std::string_view digits);
 
+// `text` in double quotes as an error message shows it: quotes, backslashes, control characters
+// and bytes that are not UTF-8 escaped, and a long text cut, with a note of its whole length.
+[[nodiscard]] std::string quoteArgument(std::string_view text);
+
 [[nodiscard]] std::string_view usageText() noexcept;
 
 }  // namespace qxcast

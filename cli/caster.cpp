@@ -1,5 +1,7 @@
 #include "caster.h"
 
+#include <array>
+#include <charconv>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,7 +9,7 @@
 #include "cast_options.h"
 #include "random_source.h"
 #include "reading.h"
-#include "shield_chart.h"
+#include "reading_caster.h"
 
 namespace qxcast {
 namespace {
@@ -22,18 +24,16 @@ class ReadingWriter {
     buffer_.reserve(kFlushSize + 4096);
   }
 
-  void write(const Reading& reading, std::uint32_t number) {
+  // False once the output has refused a write: there is no point in casting on.
+  bool write(const Reading& reading, std::uint32_t number) {
     if (options_.json) {
       appendJson(buffer_, reading);
     } else {
       appendPlainHeading(number);
       appendPlain(buffer_, reading);
     }
-    if (buffer_.size() >= kFlushSize) flush();
+    return buffer_.size() < kFlushSize || flush();
   }
-
-  // False once the output has refused a write: there is no point in casting on.
-  [[nodiscard]] bool writable() const { return static_cast<bool>(out_); }
 
   bool finish() {
     flush();
@@ -46,13 +46,23 @@ class ReadingWriter {
   void appendPlainHeading(std::uint32_t number) {
     if (options_.readings == 1) return;
     if (number > 1) buffer_ += '\n';
-    buffer_ += "Reading " + std::to_string(number) + " of " + std::to_string(options_.readings);
+    buffer_ += "Reading ";
+    appendNumber(number);
+    buffer_ += " of ";
+    appendNumber(options_.readings);
     buffer_ += "\n\n";
   }
 
-  void flush() {
+  void appendNumber(std::uint32_t number) {
+    std::array<char, 16> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    buffer_.append(digits.data(), end);
+  }
+
+  bool flush() {
     out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     buffer_.clear();
+    return static_cast<bool>(out_);
   }
 
   const CastOptions& options_;
@@ -63,16 +73,19 @@ class ReadingWriter {
 void writeReadings(const CastOptions& options, ReadingWriter& writer) {
   if (options.mothers) {
     const Reading reading = readingFromMothers(*options.mothers);
-    for (std::uint32_t number = 1; number <= options.readings && writer.writable(); ++number) {
-      writer.write(reading, number);
-    }
+    countUpTo(options.readings,
+              [&](std::uint32_t number) { return writer.write(reading, number); });
     return;
   }
-  geomancy::PseudoRandomSource random(options.seed.value_or(geomancy::clockSeed()));
-  geomancy::ShieldChart chart(random);
-  for (std::uint32_t number = 1; number <= options.readings && writer.writable(); ++number) {
-    writer.write(castReading(chart), number);
-  }
+  geomancy::ReadingCaster caster(options.seed.value_or(geomancy::clockSeed()));
+  countUpTo(options.readings, [&](std::uint32_t number) {
+    return writer.write(readingFromChart(caster.next()), number);
+  });
+}
+
+int outputFailed(std::ostream& err) {
+  err << kProgramName << ": cannot write the output\n";
+  return kExitOutputFailed;
 }
 
 }  // namespace
@@ -85,15 +98,11 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
   }
   if (parsed.options.help) {
     out << usageText();
-    return out.flush() ? kExitSuccess : kExitOutputFailed;
+    return out.flush() ? kExitSuccess : outputFailed(err);
   }
   ReadingWriter writer(parsed.options, out);
   writeReadings(parsed.options, writer);
-  if (!writer.finish()) {
-    err << kProgramName << ": cannot write the output\n";
-    return kExitOutputFailed;
-  }
-  return kExitSuccess;
+  return writer.finish() ? kExitSuccess : outputFailed(err);
 }
 
 int runCaster(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

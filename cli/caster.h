@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <iosfwd>
 #include <span>
 #include <string_view>
@@ -16,5 +17,15 @@ inline constexpr int kExitBadArguments = 2;
 int runCaster(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
 
 int runCaster(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+// Calls visit(1), visit(2) and so on up to visit(last), or until a call returns false. `last` may
+// be the largest value of its type: the count stops there instead of wrapping round to 0.
+template <std::unsigned_integral Count, typename Visit>
+void countUpTo(Count last, Visit&& visit) {
+  if (last == 0) return;
+  for (Count number = 1;; ++number) {
+    if (!visit(number) || number == last) return;
+  }
+}
 
 }  // namespace qxcast

@@ -2,18 +2,18 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 
 #include "geomancy.h"
-#include "shield_chart.h"
 
 namespace qxcast {
 namespace {
 
 using geomancy::Figure;
+using geomancy::FigureMask;
 using geomancy::kFigureCount;
+using geomancy::kMaskCount;
 using modGeomancy::CatalogueEntry;
-
-constexpr int kMother1 = 0;
 
 // The chart's positions as the JSON groups them: name, first position, number of figures.
 struct JsonGroup {
@@ -59,10 +59,9 @@ constexpr std::string_view kOnePointDrawing = "    *\n";
 constexpr std::string_view kTwoPointsDrawing = "  *   *\n";
 constexpr std::string_view kReconcilerCaption = "Reconciler Figure";
 
-// Every figure of a chart is made of rows 1 and 2 and so has an entry.
-const CatalogueEntry& entryOf(const Figure& figure) {
-  return *modGeomancy::entryForRows(figure);
-}
+// The fifteen positions of the chart, then the Reconciler.
+constexpr int kReconcilerPlace = kFigureCount;
+constexpr int kFigurePlaces = kFigureCount + 1;
 
 void appendFigureJson(std::string& out, const Figure& figure) {
   out += '[';
@@ -78,7 +77,7 @@ void appendFigureJson(std::string& out, const Figure& figure) {
 void appendFigurePlain(std::string& out, std::string_view caption, const Figure& figure) {
   out += caption;
   out += ": ";
-  out += entryOf(figure).figureName;
+  out += modGeomancy::entryForMask(geomancy::maskOf(figure)).figureName;
   out += '\n';
   for (const auto row : figure) {
     out += row == geomancy::kOnePoint ? kOnePointDrawing : kTwoPointsDrawing;
@@ -86,23 +85,105 @@ void appendFigurePlain(std::string& out, std::string_view caption, const Figure&
   out += '\n';
 }
 
-}  // namespace
+// Every JSON line has the same frame, and only the figures in it and the Judge's texts differ; a
+// figure's rows always stand just before a "]". So a line is the frame with eight characters
+// written into each of its sixteen places, then the Judge's texts, all worked out once from the
+// catalogue. Plain text is made the same way from each figure drawn under each caption.
+struct Pieces {
+  std::string jsonFrame;
+  std::array<std::size_t, kFigurePlaces> jsonPlaces{};
+  std::array<std::array<char, 8>, kMaskCount> jsonRows{};
+  std::array<std::string, kMaskCount> jsonJudgeTexts;
+  std::array<std::array<std::string, kMaskCount>, kFigurePlaces> plainFigures;
+  std::array<std::string, kMaskCount> plainJudgeTexts;
+};
 
-Reading castReading(geomancy::ShieldChart& chart) {
-  Reading reading;
-  chart.reset();
-  for (int position = 0; position < kFigureCount; ++position) {
-    reading.chart[position] = chart.produceFigure(position);
-  }
-  reading.reconciler = geomancy::addFigures(reading.judge(), reading.chart[kMother1]);
-  return reading;
+void addJsonPlace(Pieces& pieces, int place) {
+  pieces.jsonFrame += '[';
+  pieces.jsonPlaces[place] = pieces.jsonFrame.size();
+  pieces.jsonFrame += "1,1,1,1]";
 }
 
-Reading readingFromMothers(const Mothers& mothers) {
-  Reading reading;
-  reading.chart = geomancy::shieldFromMothers(mothers);
-  reading.reconciler = geomancy::addFigures(reading.judge(), reading.chart[kMother1]);
-  return reading;
+void buildJsonFrame(Pieces& pieces) {
+  std::string& frame = pieces.jsonFrame;
+  frame += '{';
+  for (const JsonGroup& group : kJsonGroups) {
+    frame += '"';
+    frame += group.name;
+    frame += "\":[";
+    for (int position = group.first; position < group.first + group.count; ++position) {
+      if (position > group.first) frame += ',';
+      addJsonPlace(pieces, position);
+    }
+    frame += "],";
+  }
+  frame += "\"judge\":";
+  addJsonPlace(pieces, geomancy::kJudgePosition);
+  frame += ",\"reconciler\":";
+  addJsonPlace(pieces, kReconcilerPlace);
+}
+
+std::string jsonJudgeTexts(const CatalogueEntry& judge) {
+  std::string out = ",\"figure\":{\"key\":";
+  appendJsonString(out, judge.key);
+  out += ",\"name\":";
+  appendJsonString(out, judge.figureName);
+  for (const LabelledText& text : kJsonTexts) {
+    out += ",\"";
+    out += text.label;
+    out += "\":";
+    appendJsonString(out, judge.*text.text);
+  }
+  out += "}}\n";
+  return out;
+}
+
+std::string plainJudgeTexts(const CatalogueEntry& judge) {
+  std::string out = "Judge:        ";
+  out += judge.figureName;
+  out += '\n';
+  for (const LabelledText& text : kPlainTexts) {
+    out += text.label;
+    out += judge.*text.text;
+    out += '\n';
+  }
+  return out;
+}
+
+Pieces buildPieces() {
+  Pieces pieces;
+  buildJsonFrame(pieces);
+  for (int mask = 0; mask < kMaskCount; ++mask) {
+    const auto figureMask = static_cast<FigureMask>(mask);
+    const Figure figure = geomancy::figureOf(figureMask);
+    std::string rows;
+    appendFigureJson(rows, figure);
+    rows.copy(pieces.jsonRows[mask].data(), pieces.jsonRows[mask].size(), 1);  // past the "["
+    const CatalogueEntry& entry = modGeomancy::entryForMask(figureMask);
+    pieces.jsonJudgeTexts[mask] = jsonJudgeTexts(entry);
+    pieces.plainJudgeTexts[mask] = plainJudgeTexts(entry);
+    for (int place = 0; place < kFigurePlaces; ++place) {
+      const std::string_view caption =
+          place == kReconcilerPlace ? kReconcilerCaption : geomancy::figureCaption(place);
+      appendFigurePlain(pieces.plainFigures[place][mask], caption, figure);
+    }
+  }
+  return pieces;
+}
+
+const Pieces& pieces() {
+  static const Pieces kPieces = buildPieces();
+  return kPieces;
+}
+
+}  // namespace
+
+Reading readingFromMothers(const Mothers& mothers) noexcept {
+  std::array<FigureMask, geomancy::kMotherCount> masks{};
+  for (int mother = 0; mother < geomancy::kMotherCount; ++mother) {
+    masks[mother] = geomancy::maskOf(mothers[mother]);
+  }
+  return readingFromChart(geomancy::shieldMasks(masks));
 }
 
 void appendJsonString(std::string& out, std::string_view text) {
@@ -153,51 +234,24 @@ void appendJsonString(std::string& out, std::string_view text) {
 }
 
 void appendJson(std::string& out, const Reading& reading) {
-  out += '{';
-  for (const JsonGroup& group : kJsonGroups) {
-    out += '"';
-    out += group.name;
-    out += "\":[";
-    for (int position = group.first; position < group.first + group.count; ++position) {
-      if (position > group.first) out += ',';
-      appendFigureJson(out, reading.chart[position]);
-    }
-    out += "],";
+  const Pieces& p = pieces();
+  const std::size_t start = out.size();
+  out += p.jsonFrame;
+  char* const line = out.data() + start;
+  for (int position = 0; position < kFigureCount; ++position) {
+    std::memcpy(line + p.jsonPlaces[position], p.jsonRows[reading.chart[position]].data(), 8);
   }
-  out += "\"judge\":";
-  appendFigureJson(out, reading.judge());
-  out += ",\"reconciler\":";
-  appendFigureJson(out, reading.reconciler);
-
-  const CatalogueEntry& judge = entryOf(reading.judge());
-  out += ",\"figure\":{\"key\":";
-  appendJsonString(out, judge.key);
-  out += ",\"name\":";
-  appendJsonString(out, judge.figureName);
-  for (const LabelledText& text : kJsonTexts) {
-    out += ",\"";
-    out += text.label;
-    out += "\":";
-    appendJsonString(out, judge.*text.text);
-  }
-  out += "}}\n";
+  std::memcpy(line + p.jsonPlaces[kReconcilerPlace], p.jsonRows[reading.reconciler].data(), 8);
+  out += p.jsonJudgeTexts[reading.judge()];
 }
 
 void appendPlain(std::string& out, const Reading& reading) {
+  const Pieces& p = pieces();
   for (int position = 0; position < kFigureCount; ++position) {
-    appendFigurePlain(out, geomancy::figureCaption(position), reading.chart[position]);
+    out += p.plainFigures[position][reading.chart[position]];
   }
-  appendFigurePlain(out, kReconcilerCaption, reading.reconciler);
-
-  const CatalogueEntry& judge = entryOf(reading.judge());
-  out += "Judge:        ";
-  out += judge.figureName;
-  out += '\n';
-  for (const LabelledText& text : kPlainTexts) {
-    out += text.label;
-    out += judge.*text.text;
-    out += '\n';
-  }
+  out += p.plainFigures[kReconcilerPlace][reading.reconciler];
+  out += p.plainJudgeTexts[reading.judge()];
 }
 
 }  // namespace qxcast

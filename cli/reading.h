@@ -1,34 +1,31 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "cast_options.h"
-#include "figure.h"
-
-namespace geomancy {
-class ShieldChart;
-}
+#include "figure_mask.h"
+#include "shield_rules.h"
 
 namespace qxcast {
 
 // One reading: the fifteen figures of the Shield chart in position order, and the Reconciler.
 struct Reading {
-  std::array<geomancy::Figure, geomancy::kFigureCount> chart{};
+  geomancy::ShieldMasks chart{};
   // The Judge added to Mother 1; traditional readers consult it, the desktop program does not.
-  geomancy::Figure reconciler{};
+  geomancy::FigureMask reconciler{};
 
-  [[nodiscard]] const geomancy::Figure& judge() const noexcept {
+  [[nodiscard]] geomancy::FigureMask judge() const noexcept {
     return chart[geomancy::kJudgePosition];
   }
 };
 
-// Casts a new reading on `chart` the way the casting window does: reset, then every position in
-// order.
-[[nodiscard]] Reading castReading(geomancy::ShieldChart& chart);
+// A whole chart with its Reconciler.
+[[nodiscard]] constexpr Reading readingFromChart(const geomancy::ShieldMasks& chart) noexcept {
+  return {chart, geomancy::addMasks(chart[geomancy::kJudgePosition], chart[0])};
+}
 
-[[nodiscard]] Reading readingFromMothers(const Mothers& mothers);
+[[nodiscard]] Reading readingFromMothers(const Mothers& mothers) noexcept;
 
 // Both append to `out`, ending with a newline. JSON is one object on one line; plain text draws
 // the figures with ASCII points and ends with the Judge's texts.

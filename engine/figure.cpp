@@ -2,20 +2,12 @@
 
 #include <stdexcept>
 
+#include "figure_mask.h"
+
 namespace geomancy {
 
-RowValue castRow(float draw) noexcept {
-  // floor(2r + 1) as a comparison: summed in single precision, the largest draw below one half
-  // would round up to 2 and cast two points.
-  return draw < 0.5f ? kOnePoint : kTwoPoints;
-}
-
 Figure addFigures(const Figure& a, const Figure& b) noexcept {
-  Figure sum{};
-  for (int row = 0; row < kRowsPerFigure; ++row) {
-    sum[row] = a[row] + b[row] == 3 ? kOnePoint : kTwoPoints;
-  }
-  return sum;
+  return figureOf(addMasks(maskOf(a), maskOf(b)));
 }
 
 std::string_view figureCaption(int position) {

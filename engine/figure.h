@@ -22,7 +22,11 @@ inline constexpr int kRowCount = kFigureCount * kRowsPerFigure;
 inline constexpr int kJudgePosition = 14;
 
 // The row cast from one draw r, 0 <= r < 1: one point below one half, two points from one half on.
-[[nodiscard]] RowValue castRow(float draw) noexcept;
+// Written as a comparison rather than floor(2r + 1): summed in single precision, the largest draw
+// below one half would round up to 2 and cast two points.
+[[nodiscard]] constexpr RowValue castRow(float draw) noexcept {
+  return draw < 0.5f ? kOnePoint : kTwoPoints;
+}
 
 // Row-wise addition: a row is odd (one point) exactly when one of its two sources is odd.
 [[nodiscard]] Figure addFigures(const Figure& a, const Figure& b) noexcept;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "figure.h"
+#include "figure_mask.h"
 
 // The catalogue of the sixteen figures and the identification of a figure from its rows.
 namespace modGeomancy {
@@ -69,6 +70,9 @@ inline constexpr int kCatalogueSize = 16;
 
 // The entry whose pattern the rows match, or nullptr for rows other than 1 and 2.
 [[nodiscard]] const CatalogueEntry* entryForRows(const Figure& rows) noexcept;
+
+// The entry of a figure in mask form; every mask has one.
+[[nodiscard]] const CatalogueEntry& entryForMask(geomancy::FigureMask mask) noexcept;
 
 // The identification, with the key of the last figure identified, which it keeps from call to
 // call: rows that match no pattern show that figure again.

@@ -5,13 +5,11 @@
 namespace geomancy {
 
 float PseudoRandomSource::draw() {
-  return drawFromBits(static_cast<std::uint32_t>(generator_() >> 8));
+  return drawFromBits(generator_() >> 8);
 }
 
 void PseudoRandomSource::seed(std::uint64_t seed) {
-  // seed_seq and mt19937 are specified to the bit, so a seed repeats a run on every platform.
-  std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
-  generator_.seed(sequence);
+  generator_.seed(seed);
 }
 
 std::uint64_t clockSeed() noexcept {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
+
+#include "mersenne_twister.h"
 
 namespace geomancy {
 
@@ -18,12 +19,12 @@ class RandomSource {
 // the result can never round up to 1.0, whatever the platform's standard library does.
 class PseudoRandomSource final : public RandomSource {
  public:
-  explicit PseudoRandomSource(std::uint64_t seed = 0) { PseudoRandomSource::seed(seed); }
+  explicit PseudoRandomSource(std::uint64_t seed = 0) : generator_(seed) {}
   [[nodiscard]] float draw() override;
   void seed(std::uint64_t seed) override;
 
  private:
-  std::mt19937 generator_;
+  MersenneTwister generator_;
 };
 
 // Turns 24 random bits into a draw; the bits above the lowest 24 are ignored.

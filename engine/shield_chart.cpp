@@ -3,23 +3,10 @@
 #include <stdexcept>
 
 #include "random_source.h"
+#include "shield_rules.h"
 
 namespace geomancy {
 namespace {
-
-constexpr int kFirstDaughter = 4;
-constexpr int kFirstNiece = 8;
-
-// The two source positions of each figure made by addition, positions 8 to 14.
-constexpr std::array<std::array<int, 2>, 7> kAdditionSources{{
-    {0, 1},    // Niece 1: Mother 1 + Mother 2
-    {2, 3},    // Niece 2: Mother 3 + Mother 4
-    {4, 5},    // Niece 3: Daughter 1 + Daughter 2
-    {6, 7},    // Niece 4: Daughter 3 + Daughter 4
-    {8, 9},    // Witness 1: Niece 1 + Niece 2
-    {10, 11},  // Witness 2: Niece 3 + Niece 4
-    {12, 13},  // Judge: Witness 1 + Witness 2
-}};
 
 Figure figureAt(std::span<const RowValue> rows, int position) {
   Figure figure{};
@@ -38,31 +25,20 @@ Figure deriveFigure(int position, std::span<const RowValue> rows) {
   if (rows.size() < static_cast<std::size_t>(kRowsPerFigure * position)) {
     throw std::logic_error("the figures before this position do not exist yet");
   }
-  if (position < kFirstNiece) {
-    // Row r of Daughter k is row k of Mother r.
-    const int daughter = position - kFirstDaughter + 1;
-    Figure figure{};
-    for (int row = 1; row <= kRowsPerFigure; ++row) {
-      figure[row - 1] = rows[rowIndex(row - 1, daughter)];
-    }
-    return figure;
-  }
-  const auto& sources = kAdditionSources[position - kFirstNiece];
-  return addFigures(figureAt(rows, sources[0]), figureAt(rows, sources[1]));
+  return figureOf(
+      deriveMask(position, [rows](int source) { return maskOf(figureAt(rows, source)); }));
 }
 
 std::array<Figure, kFigureCount> shieldFromMothers(
     const std::array<Figure, kMotherCount>& mothers) {
-  std::array<RowValue, kRowCount> rows{};
+  std::array<FigureMask, kMotherCount> motherMasks{};
+  for (int mother = 0; mother < kMotherCount; ++mother) {
+    motherMasks[mother] = maskOf(mothers[mother]);
+  }
+  const ShieldMasks masks = shieldMasks(motherMasks);
   std::array<Figure, kFigureCount> chart{};
   for (int position = 0; position < kFigureCount; ++position) {
-    chart[position] =
-        position < kMotherCount
-            ? mothers[position]
-            : deriveFigure(position, std::span(rows).first(kRowsPerFigure * position));
-    for (int row = 1; row <= kRowsPerFigure; ++row) {
-      rows[rowIndex(position, row)] = chart[position][row - 1];
-    }
+    chart[position] = figureOf(masks[position]);
   }
   return chart;
 }

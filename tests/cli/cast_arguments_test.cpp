@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cast_options.h"
+#include "caster.h"
 #include "cli_test_support.h"
 
 namespace {
@@ -94,6 +97,91 @@ TEST(CastArguments, HelpPrintsUsageAndEndsTheReadingOfArguments) {
     EXPECT_EQ(run.err, "");
   }
   EXPECT_TRUE(qxcast::usageText().starts_with("Usage: qxgeomancy-cast "));
+}
+
+TEST(CastArguments, HelpIntoAnUnwritableOutputIsReported) {
+  std::ostringstream out;
+  std::ostringstream err;
+  out.setstate(std::ios::badbit);
+  const Arguments arguments{"--help"};
+  EXPECT_EQ(qxcast::runCaster(arguments, out, err), qxcast::kExitOutputFailed);
+  EXPECT_EQ(err.str(), "qxgeomancy-cast: cannot write the output\n");
+}
+
+struct Quoting {
+  std::string argument;
+  std::string shown;
+};
+
+// The quoted form in test output; the argument itself may be long or hold control characters.
+void PrintTo(const Quoting& quoting, std::ostream* out) {
+  *out << quoting.shown;
+}
+
+class QuotedArgument : public testing::TestWithParam<Quoting> {};
+
+TEST_P(QuotedArgument, IsEscapedAndCut) {
+  EXPECT_EQ(qxcast::quoteArgument(GetParam().argument), GetParam().shown);
+}
+
+const std::string k64Letters(64, 'a');
+const std::string k65Letters(65, 'a');
+const std::string kCutInUtf8 = std::string(63, 'a') + "\xC3\xBC\xC3\xBC";
+const std::string kHuge(130'000, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, QuotedArgument,
+    testing::Values(
+        Quoting{"12abc", R"("12abc")"}, Quoting{"", R"("")"},
+        Quoting{"say \"hi\" C:\\dir", R"("say \"hi\" C:\\dir")"},
+        Quoting{"a\nb\rc\td", R"("a\nb\rc\td")"},
+        Quoting{"\x1b[2J\x07\x7f", R"("\x1b[2J\x07\x7f")"},
+        Quoting{std::string("a\0b", 3), R"("a\x00b")"},
+        // Well-formed UTF-8 passes; C1 controls and the marks that reorder a line do not.
+        Quoting{"Gr\xC3\xBC\xC3\x9F\xE2\x80\x93\xF0\x9F\x9C\x81",
+                "\"Gr\xC3\xBC\xC3\x9F\xE2\x80\x93\xF0\x9F\x9C\x81\""},
+        Quoting{"\xC2\x85\xC2\x9B\xE2\x80\xAE\xE2\x81\xA6\xE2\x80\xA8",
+                R"("\u0085\u009b\u202e\u2066\u2028")"},
+        // Bytes that are not UTF-8: stray, truncated, overlong, a surrogate, past U+10FFFF.
+        Quoting{"\xFF\x80", R"("\xff\x80")"}, Quoting{"a\xC3", R"("a\xc3")"},
+        Quoting{"\xE2\x80z", R"("\xe2\x80z")"}, Quoting{"\xC0\xAF", R"("\xc0\xaf")"},
+        Quoting{"\xE0\x80\xAF", R"("\xe0\x80\xaf")"}, Quoting{"\xED\xA0\x80", R"("\xed\xa0\x80")"},
+        Quoting{"\xF4\x90\x80\x80", R"("\xf4\x90\x80\x80")"},
+        // Sixty-four characters are shown whole; beyond them the text is cut between characters.
+        Quoting{k64Letters, "\"" + k64Letters + "\""},
+        Quoting{k65Letters, "\"" + k64Letters + "\"... (65 bytes)"},
+        Quoting{kCutInUtf8, "\"" + std::string(63, 'a') + "\xC3\xBC\"... (67 bytes)"},
+        Quoting{kHuge, "\"" + std::string(64, 'x') + "\"... (130000 bytes)"}));
+
+TEST(CastArguments, MessagesQuoteTheArgumentSafely) {
+  const std::string huge = "--readings=" + kHuge;
+  const CastRun run = runCast({huge});
+  EXPECT_EQ(run.status, qxcast::kExitBadArguments);
+  EXPECT_LT(run.err.size(), 200u);
+  const CastRun escape = runCast({"--mothers", "1122,\x1b[31m,1221,2221"});
+  EXPECT_EQ(escape.err,
+            "qxgeomancy-cast: a Mother is four digits of 1 and 2, top row first (such as 1122), "
+            "not \"\\x1b[31m\"\n");
+}
+
+// The caster counts its readings with this; a narrow type shows that the largest count is
+// reached and the count ends there.
+TEST(CountUpTo, ReachesTheLargestValueOfItsTypeAndStops) {
+  std::vector<unsigned> seen;
+  qxcast::countUpTo(std::uint8_t{255}, [&](std::uint8_t number) {
+    seen.push_back(number);
+    return true;
+  });
+  ASSERT_EQ(seen.size(), 255u);
+  EXPECT_EQ(seen.front(), 1u);
+  EXPECT_EQ(seen.back(), 255u);
+
+  int calls = 0;
+  qxcast::countUpTo(std::uint8_t{0}, [&](std::uint8_t) { return ++calls, true; });
+  EXPECT_EQ(calls, 0);
+  qxcast::countUpTo(std::uint32_t{4294967295u}, [&](std::uint32_t number) { return number < 3; });
+  qxcast::countUpTo(std::uint8_t{255}, [&](std::uint8_t number) { return ++calls, number < 7; });
+  EXPECT_EQ(calls, 7);
 }
 
 }  // namespace

@@ -43,4 +43,13 @@ TEST(CastExecutable, BadArgumentExitsWithTwoAndPrintsNothingOnStandardOutput) {
             "qxgeomancy-cast: --readings needs a whole number from 1 to 4294967295, not \"0\"\n");
 }
 
+TEST(CastExecutable, OutputThatCannotBeWrittenExitsWithOneAndSaysSo) {
+  // Standard error into the pipe, standard output into a device that refuses every write.
+  for (const std::string arguments : {"--help", "--json --readings 100000 --seed 1"}) {
+    const ProcessRun run = runExecutable(arguments + " 2>&1 >/dev/full");
+    EXPECT_EQ(run.status, 1) << arguments;
+    EXPECT_EQ(run.out, "qxgeomancy-cast: cannot write the output\n") << arguments;
+  }
+}
+
 }  // namespace
