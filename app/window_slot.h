@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmapCache>
 #include <QPointer>
 #include <functional>
 #include <memory>
@@ -42,9 +43,13 @@ class WindowSlot {
 
  private:
   // A closing window is still inside its own close event: it is deleted once that is over.
+  // The style keeps pictures of the window's controls under keys made from their palettes, which
+  // no later window shares: they would pile up with every window made and discarded (a result
+  // window per reading), the smallest of them without limit.
   void discard(Window* window) {
     if (window_.data() == window) window_.clear();
     window->deleteLater();
+    QPixmapCache::clear();
   }
 
   Factory factory_;
