@@ -50,8 +50,7 @@ bool readOnce(Program& program) {
   for (int press = 0; press < 16; ++press) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
   }
-  if (program.resultWindow() == nullptr ||
-      !QTest::qWaitForWindowActive(program.resultWindow())) {
+  if (program.resultWindow() == nullptr || !QTest::qWaitForWindowActive(program.resultWindow())) {
     return false;
   }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);

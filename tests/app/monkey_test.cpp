@@ -52,9 +52,10 @@ QSet<QString> fixedAddresses() {
   return addresses;
 }
 
-const int kKeys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter,
-                     Qt::Key_Escape, Qt::Key_X, Qt::Key_B, Qt::Key_F, Qt::Key_H, Qt::Key_N,
-                     Qt::Key_A, Qt::Key_O, Qt::Key_D, Qt::Key_V, Qt::Key_At};
+const int kKeys[] = {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return,
+                     Qt::Key_Enter, Qt::Key_Escape,  Qt::Key_X,     Qt::Key_B,
+                     Qt::Key_F,     Qt::Key_H,       Qt::Key_N,     Qt::Key_A,
+                     Qt::Key_O,     Qt::Key_D,       Qt::Key_V,     Qt::Key_At};
 const char* const kTexts[] = {"Tom", "ann@example.org", "  ", "Your Name", "a&b=c+d%", "#1 = 100%"};
 
 }  // namespace
@@ -79,8 +80,8 @@ class MonkeyTest : public QObject {
   void fail(const QString& event, const QString& what);
 
   template <typename T>
-  T& pick(const QList<T>& items) {
-    return const_cast<T&>(items.at(static_cast<qsizetype>(random_() % items.size())));
+  T pick(const QList<T>& items) {
+    return items.at(static_cast<qsizetype>(random_() % static_cast<std::uint32_t>(items.size())));
   }
   int below(int n) { return static_cast<int>(random_() % static_cast<std::uint32_t>(n)); }
 
@@ -130,9 +131,9 @@ void MonkeyTest::startProgram() {
     platform_->messages.answers.push_back(yes ? links::MessageAnswer::Yes
                                               : links::MessageAnswer::No);
   };
-  program_ = std::make_unique<Program>(
-      Seams{*draws_, platform_->launcher, platform_->messages, platform_->settings,
-            platform_->calendar, platform_->instanceLock, platform_->processEnd});
+  program_ = std::make_unique<Program>(Seams{*draws_, platform_->launcher, platform_->messages,
+                                             platform_->settings, platform_->calendar,
+                                             platform_->instanceLock, platform_->processEnd});
   program_->StartProgram();
 }
 
@@ -236,7 +237,8 @@ void MonkeyTest::sendRandomEvent() {
   check(event);
 }
 
-// One of the window's enabled buttons, links, text boxes, or a title or an item of a menu, clicked in its middle.
+// One of the window's enabled buttons, links, text boxes, or a title or an item of a menu, clicked
+// in its middle.
 void MonkeyTest::clickSomething(QWidget& window) {
   if (auto* menu = qobject_cast<QMenu*>(&window)) {
     QList<QAction*> actions;
@@ -303,8 +305,8 @@ void MonkeyTest::check(const QString& event) {
     for (const QWidget* window : QApplication::topLevelWidgets()) {
       if (window->isVisible()) shown << window->objectName();
     }
-    qInfo("%d: %s; state %d, on screen: %s", eventsSent_, qPrintable(event),
-          int(program_->state()), qPrintable(shown.join(QLatin1Char(' '))));
+    qInfo("%d: %s; state %d, on screen: %s", eventsSent_, qPrintable(event), int(program_->state()),
+          qPrintable(shown.join(QLatin1Char(' '))));
   }
   const geomancy::ProgramState& state = program_->programState();
   const int counter = state.stepCounter;
@@ -347,8 +349,9 @@ void MonkeyTest::check(const QString& event) {
   if (const QWidget* popup = QApplication::activePopupWidget()) {
     const QWidget* owner = popup->parentWidget();
     if (owner != nullptr && !owner->window()->isVisible()) {
-      return fail(event, QStringLiteral("the menu %1 of a window off screen is open")
-                             .arg(popup->objectName()));
+      return fail(
+          event,
+          QStringLiteral("the menu %1 of a window off screen is open").arg(popup->objectName()));
     }
   }
   if (program_->state() == Program::State::Result && lastState_ != Program::State::Result) {

@@ -287,7 +287,8 @@ void StartAndEndTest::aClickQueuedBeforeAWindowWentOpensNoMenu_data() {
   QTest::addColumn<QStringList>("visible");
   const QStringList exitWindow{QStringLiteral("frmExit")};
   QTest::newRow("casting's Exit, File") << false << false << QStringLiteral("nuFile") << exitWindow;
-  QTest::newRow("casting's Exit, Help") << false << false << QStringLiteral("mnuHelp") << exitWindow;
+  QTest::newRow("casting's Exit, Help")
+      << false << false << QStringLiteral("mnuHelp") << exitWindow;
   QTest::newRow("result's Exit, File") << true << true << QStringLiteral("mnuFile") << exitWindow;
   QTest::newRow("result's Exit, Help") << true << true << QStringLiteral("mnuHelp") << exitWindow;
   QTest::newRow("casting hidden by the last press, File")
