@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "look.h"
@@ -24,6 +25,7 @@ ProgramWindow::ProgramWindow(const QString& name, QSize clientSize, MenuBarKind 
   setCentralWidget(client_);
 
   menuBar_ = createMenuBar(kind, this);
+  menuBar_->installEventFilter(this);
   setMenuBar(menuBar_);
   commands_ = new WindowCommands(launcher, *this);
   commands_->connectMenuBar(*menuBar_);
@@ -44,6 +46,30 @@ void ProgramWindow::mnuExit_Click() {
 void ProgramWindow::closeEvent(QCloseEvent* event) {
   emit unloaded();
   event->accept();
+}
+
+void ProgramWindow::hideEvent(QHideEvent* event) {
+  for (QMenu* menu : menuBar_->findChildren<QMenu*>()) {
+    if (menu->isVisible()) menu->close();
+  }
+  QMainWindow::hideEvent(event);
+}
+
+// A click queued before the window went off screen still reaches its menu bar afterwards, directly
+// or passed on by an open menu, and would open a menu of a window that is gone.
+bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menuBar_ && !isVisible()) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseMove:
+        return true;
+      default:
+        break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace links

@@ -37,6 +37,9 @@ class ProgramWindow : public QMainWindow {
 
   void connectPromotionLabels(const PromotionLabels& labels);
   void closeEvent(QCloseEvent* event) override;
+  // Closes the window's open menus: a window off screen shows none, and opens none.
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* client_ = nullptr;

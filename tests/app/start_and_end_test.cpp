@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -77,6 +78,8 @@ class StartAndEndTest : public QObject {
   void statesShowTheirWindows();
   void endProgramEnteredAgainEndsOnce_data();
   void endProgramEnteredAgainEndsOnce();
+  void aClickQueuedBeforeAWindowWentOpensNoMenu_data();
+  void aClickQueuedBeforeAWindowWentOpensNoMenu();
   void theLockFileKeepsOnlyRunningInstances();
   void workAfterTheFirstPaintWaitsForIt();
 
@@ -275,6 +278,51 @@ void StartAndEndTest::endProgramEnteredAgainEndsOnce() {
   QVERIFY(!program_->castingWindow());
   QVERIFY(!program_->resultWindow());
   QVERIFY(!program_->exitWindow());
+}
+
+void StartAndEndTest::aClickQueuedBeforeAWindowWentOpensNoMenu_data() {
+  QTest::addColumn<bool>("reading");
+  QTest::addColumn<bool>("onResult");
+  QTest::addColumn<QString>("menu");
+  QTest::addColumn<QStringList>("visible");
+  const QStringList exitWindow{QStringLiteral("frmExit")};
+  QTest::newRow("casting's Exit, File") << false << false << QStringLiteral("nuFile") << exitWindow;
+  QTest::newRow("casting's Exit, Help")
+      << false << false << QStringLiteral("mnuHelp") << exitWindow;
+  QTest::newRow("result's Exit, File") << true << true << QStringLiteral("mnuFile") << exitWindow;
+  QTest::newRow("result's Exit, Help") << true << true << QStringLiteral("mnuHelp") << exitWindow;
+  QTest::newRow("casting hidden by the last press, File")
+      << true << false << QStringLiteral("nuFile") << QStringList{QStringLiteral("frmDisplay")};
+}
+
+// A click on a menu title, queued while its window was on screen, arrives after the window has
+// gone (closed by Exit, or hidden by the reading's last press): no menu opens, and the exit
+// window still ends the program.
+void StartAndEndTest::aClickQueuedBeforeAWindowWentOpensNoMenu() {
+  QFETCH(bool, reading);
+  QFETCH(bool, onResult);
+  QFETCH(QString, menu);
+  QFETCH(QStringList, visible);
+  start();
+  QWidget* window = program_->castingWindow();
+  auto* bar = window->findChild<QMenuBar*>(QStringLiteral("menuBar"));
+  if (reading) take(Step::Read);
+  if (onResult) {
+    window = program_->resultWindow();
+    bar = window->findChild<QMenuBar*>(QStringLiteral("menuBar"));
+  }
+  const QPoint title = bar->actionGeometry(bar->findChild<QMenu*>(menu)->menuAction()).center();
+  if (window->isVisible()) window->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+  QTest::mousePress(bar, Qt::LeftButton, {}, title);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, title);
+
+  QCOMPARE(QApplication::activePopupWidget(), nullptr);
+  settle();
+  QCOMPARE(visibleWindows(), visible);
+  if (visible == QStringList{QStringLiteral("frmExit")}) {
+    take(Step::ExitButton);
+    QCOMPARE(platform_->processEnd.statuses, QList<int>{0});
+  }
 }
 
 // The real lock: held by a running instance (this process), left by one that has gone, and in a

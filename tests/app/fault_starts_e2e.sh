@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# fault_starts_e2e.sh PROGRAM
+#
+# Starts that meet a damaged platform, and one hurried way out, as real processes on the private
+# X server of run_under_xvfb.sh (its own runtime and configuration folders):
+#   - a settings file of garbage bytes: the casting window comes, and no question before it;
+#   - a settings folder that cannot be made (its name is taken by a file, which stops root as
+#     well, where a folder without write permission would not): the casting window comes;
+#   - a lock file left by an instance killed with SIGKILL: the next start runs;
+#   - File > Exit typed, and a click on the "File" and then the "Help" title sent at once: the
+#     exit window comes, no menu stays open, and its Exit ends the process with status 0, so no
+#     process is left holding the lock.
+# Each start ends through the exit window with status 0, which also shows it was running
+# normally.
+set -eu
+
+program=$1
+export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+settings_folder="$XDG_CONFIG_HOME/QXFreeGeomancy"
+exit_window_width=741
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+windows() {
+  xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null || true
+}
+
+width() {
+  xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'
+}
+
+program_window() {
+  pid=$1 kind=$2
+  for window in $(windows "$pid" "QX Geomancy v1.0"); do
+    if [ "$(width "$window")" -eq "$exit_window_width" ]; then
+      [ "$kind" = exit ] && echo "$window"
+    else
+      [ "$kind" = main ] && echo "$window"
+    fi
+  done
+}
+
+wait_for_program_window() {
+  tries=0
+  until [ -n "$(program_window "$1" "$2")" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le 600 ] || fail "no $2 window of process $1 after 30 seconds"
+    kill -0 "$1" 2>/dev/null || fail "process $1 ended while waiting for its $2 window"
+    [ -z "$(windows "$1" "QX Geomancy")" ] || fail "process $1 asked something before its window"
+    sleep 0.05
+  done
+  program_window "$1" "$2" | head -n 1
+}
+
+press() {
+  window=$1
+  shift
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 50 "$@"
+}
+
+ends() {
+  status=0
+  wait "$1" || status=$?
+  [ "$status" -eq "$2" ] || fail "process $1 ended with status $status, not $2"
+}
+
+# starts_normally: a start whose casting window comes first, then File > Exit and Exit.
+starts_normally() {
+  "$program" &
+  pid=$!
+  main=$(wait_for_program_window "$pid" main)
+  press "$main" alt+f x
+  exit_window=$(wait_for_program_window "$pid" exit)
+  press "$exit_window" alt+x
+  ends "$pid" 0
+}
+
+echo "A settings file of garbage bytes"
+mkdir -p "$settings_folder"
+head -c 4096 /dev/urandom >"$settings_folder/QXFreeGeomancy.conf"
+printf '\0[Settings\n=Duration=\377\376\n' >>"$settings_folder/QXFreeGeomancy.conf"
+starts_normally
+
+echo "A settings folder that cannot be made"
+rm -rf "$settings_folder"
+: >"$settings_folder"
+starts_normally
+rm -f "$settings_folder"
+
+echo "A lock file left by a killed instance"
+"$program" &
+killed=$!
+wait_for_program_window "$killed" main >/dev/null
+kill -KILL "$killed"
+wait "$killed" 2>/dev/null || true
+[ -e "$XDG_RUNTIME_DIR/QXFreeGeomancy.lock" ] || fail "the killed instance left no lock file"
+starts_normally
+
+echo "File > Exit and, at once, a click on a menu title"
+for title in File Help; do
+  "$program" &
+  pid=$!
+  main=$(wait_for_program_window "$pid" main)
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  # The menu titles stand at the top left of the window: "File", then "Help".
+  [ "$title" = File ] && x=$((X + 15)) || x=$((X + 50))
+  xdotool mousemove "$x" $((Y + 10))
+  xdotool windowfocus --sync "$main"
+  xdotool key alt+f x click 1
+  exit_window=$(wait_for_program_window "$pid" exit)
+  press "$exit_window" alt+x
+  ends "$pid" 0
+done
+
+echo "PASS"
