@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QScreen>
 #include <functional>
 
@@ -37,7 +38,13 @@ Program::Program(const Seams& seams)
       programState_(seams.random),
       exit_([this] { return createExitWindow(); }),
       result_([this] { return createResultWindow(); }),
-      casting_([this] { return createCastingWindow(); }) {}
+      casting_([this] { return createCastingWindow(); }) {
+  // The style caches pictures of controls under names made from their palettes, which no later
+  // window shares, and the cache keeps every name it was given, even once cleared: with a result
+  // window made and discarded per reading, memory would grow with every reading. The program
+  // draws little and keeps no picture in that cache.
+  QPixmapCache::setCacheLimit(0);
+}
 
 Program::~Program() = default;
 

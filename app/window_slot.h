@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPixmapCache>
 #include <QPointer>
 #include <functional>
 #include <memory>
@@ -43,13 +42,9 @@ class WindowSlot {
 
  private:
   // A closing window is still inside its own close event: it is deleted once that is over.
-  // The style keeps pictures of the window's controls under keys made from their palettes, which
-  // no later window shares: with a result window made and discarded per reading, they would fill
-  // the pixmap cache up to its limit.
   void discard(Window* window) {
     if (window_.data() == window) window_.clear();
     window->deleteLater();
-    QPixmapCache::clear();
   }
 
   Factory factory_;
