@@ -16,63 +16,17 @@ set -eu
 
 program=$1
 export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+. "$(dirname "$0")/x_session.sh"
+# A failed check leaves no instance behind.
+trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 settings_folder="$XDG_CONFIG_HOME/QXFreeGeomancy"
-exit_window_width=741
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-windows() {
-  xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null || true
-}
-
-width() {
-  xdotool getwindowgeometry --shell "$1" | sed -n 's/^WIDTH=//p'
-}
-
-program_window() {
-  pid=$1 kind=$2
-  for window in $(windows "$pid" "QX Geomancy v1.0"); do
-    if [ "$(width "$window")" -eq "$exit_window_width" ]; then
-      [ "$kind" = exit ] && echo "$window"
-    else
-      [ "$kind" = main ] && echo "$window"
-    fi
-  done
-}
-
-wait_for_program_window() {
-  tries=0
-  until [ -n "$(program_window "$1" "$2")" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -le 600 ] || fail "no $2 window of process $1 after 30 seconds"
-    kill -0 "$1" 2>/dev/null || fail "process $1 ended while waiting for its $2 window"
-    [ -z "$(windows "$1" "QX Geomancy")" ] || fail "process $1 asked something before its window"
-    sleep 0.05
-  done
-  program_window "$1" "$2" | head -n 1
-}
-
-press() {
-  window=$1
-  shift
-  xdotool windowfocus --sync "$window"
-  xdotool key --delay 50 "$@"
-}
-
-ends() {
-  status=0
-  wait "$1" || status=$?
-  [ "$status" -eq "$2" ] || fail "process $1 ended with status $status, not $2"
-}
 
 # starts_normally: a start whose casting window comes first, then File > Exit and Exit.
 starts_normally() {
   "$program" &
   pid=$!
   main=$(wait_for_program_window "$pid" main)
+  [ -z "$(windows "$pid" "QX Geomancy")" ] || fail "process $pid asked something before its window"
   press "$main" alt+f x
   exit_window=$(wait_for_program_window "$pid" exit)
   press "$exit_window" alt+x
@@ -109,7 +63,7 @@ for title in File Help; do
   # The menu titles stand at the top left of the window: "File", then "Help".
   [ "$title" = File ] && x=$((X + 15)) || x=$((X + 50))
   xdotool mousemove "$x" $((Y + 10))
-  xdotool windowfocus --sync "$main"
+  focus "$main"
   xdotool key alt+f x click 1
   exit_window=$(wait_for_program_window "$pid" exit)
   press "$exit_window" alt+x
