@@ -46,11 +46,7 @@ starts_normally
 rm -f "$settings_folder"
 
 echo "A lock file left by a killed instance"
-"$program" &
-killed=$!
-wait_for_program_window "$killed" main >/dev/null
-kill -KILL "$killed"
-wait "$killed" 2>/dev/null || true
+kill_an_instance
 [ -e "$XDG_RUNTIME_DIR/QXFreeGeomancy.lock" ] || fail "the killed instance left no lock file"
 starts_normally
 

@@ -121,11 +121,7 @@ press "$exit_window" alt+x
 ends "$first" 0
 
 echo "An instance killed: the next start runs, with the update question first; No"
-"$program" &
-killed=$!
-wait_for_program_window "$killed" main >/dev/null
-kill -KILL "$killed"
-wait "$killed" 2>/dev/null || true
+kill_an_instance
 printf '[Settings]\nDuration=%s\n' "$(date -d '20 days ago' +%-m/%-d/%Y)" >"$settings"
 "$program" &
 third=$!

@@ -107,6 +107,17 @@ type_text() {
   LC_ALL=C.UTF-8 xdotool type --delay 20 "$1"
 }
 
+# kill_an_instance: starts the program ($program), waits for its casting window and kills it
+# with SIGKILL, so that its lock file stays behind.
+kill_an_instance() {
+  local killed
+  "$program" &
+  killed=$!
+  wait_for_program_window "$killed" main >/dev/null
+  kill -KILL "$killed"
+  wait "$killed" 2>/dev/null || true
+}
+
 # ends PID STATUS: waits for the process to end and checks its status.
 ends() {
   local status=0
