@@ -249,8 +249,13 @@ int main(int argc, char* argv[]) {
       Subject{"bare window with a menu bar", {options.bare, "--menu"}},
       Subject{"QXFreeGeomancy", {options.program}},
   };
-  for (const std::string& variant : options.variants) {
-    subjects.push_back(Subject{std::filesystem::path(variant).filename().string(), {variant}});
+  // Variants are named by their number and their path as given: most are other builds of the
+  // same program, with the same file name, in other folders.
+  for (std::size_t i = 0; i < options.variants.size(); ++i) {
+    const std::string& variant = options.variants[i];
+    std::string name = "v";
+    name.append(std::to_string(i + 1)).append(" ").append(variant);
+    subjects.push_back(Subject{name, {variant}});
   }
   Folders folders;
   Display display;
