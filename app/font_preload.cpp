@@ -15,8 +15,8 @@ void loadFontConfiguration() {
 #endif
 }
 
-// The preload allocates from an allocation arena of its own, which glibc gives every new
-// thread. Sharing the main thread's arena saves a little memory (about 0.2 MiB), but the two
+// Like every new thread under glibc, the preload allocates from a memory arena of its own.
+// Sharing the main thread's arena would save a little memory (about 0.2 MiB), but the two
 // threads then queue for its lock while the application connects to the display, and the
 // casting window appeared about 1.5 ms later.
 std::thread startPreload(std::future<bool> applicationReady) {

@@ -278,7 +278,7 @@ int main(int argc, char* argv[]) {
 
   std::printf("%d rounds (seed %u), medians; ratios to the bare window\n\n", options.rounds,
               options.seed);
-  std::printf("%-30s %10s %7s %10s %7s %10s %7s\n", "", "mapped ms", "ratio", "drawn ms", "ratio",
+  std::printf("%-44s %10s %7s %10s %7s %10s %7s\n", "", "mapped ms", "ratio", "drawn ms", "ratio",
               "peak MiB", "ratio");
   std::vector<Sample> medians(subjects.size());
   for (std::size_t i = 0; i < subjects.size(); ++i) {
@@ -293,7 +293,7 @@ int main(int argc, char* argv[]) {
   for (std::size_t i = 0; i < subjects.size(); ++i) {
     const Sample& m = medians[i];
     const Sample& bare = medians[0];
-    std::printf("%-30.30s %10.1f %7.2f %10.1f %7.2f %10.1f %7.2f\n", subjects[i].name.c_str(),
+    std::printf("%-44.44s %10.1f %7.2f %10.1f %7.2f %10.1f %7.2f\n", subjects[i].name.c_str(),
                 m.mappedMs, m.mappedMs / bare.mappedMs, m.drawnMs, m.drawnMs / bare.drawnMs,
                 m.peakMiB, m.peakMiB / bare.peakMiB);
   }
