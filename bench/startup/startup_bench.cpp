@@ -1,6 +1,7 @@
 // startup_bench: how fast the program's first window is there, against a bare Qt window.
 //
-//   startup_bench --program PATH --bare PATH [--rounds N] [--seed S] [--settle-ms M]
+//   startup_bench --program PATH --bare PATH [--variant PATH]... [--rounds N] [--seed S]
+//                 [--settle-ms M]
 //
 // Run it on an X server of its own, with nothing else on it (see the README). Each round starts
 // the program, the bare window and the bare window with a one-item menu bar once each, in a
@@ -8,7 +9,8 @@
 // started: the time until its window is mapped, the time until its first pixels are drawn (the
 // first X damage event on that window), and the process's peak resident memory, read when it is
 // killed a settle time after its first pixels. It prints the medians and their ratios to the bare
-// window's.
+// window's. Variants (other builds of the program) join the same rounds; for each it also prints
+// its difference from the program, paired round by round, with a 95% interval.
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -240,6 +242,32 @@ double median(std::vector<double> values) {
   return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// A variant against the program: the median of their differences round by round, and a 95%
+// bootstrap interval around it. Each round starts both, so a drift of the machine between
+// rounds falls out of the differences; a lever is real when its interval leaves out zero.
+struct Difference {
+  double median = 0;
+  double low = 0;
+  double high = 0;
+};
+
+Difference pairedDifference(const std::vector<double>& variant, const std::vector<double>& program,
+                            std::mt19937& random) {
+  std::vector<double> differences(variant.size());
+  for (std::size_t i = 0; i < variant.size(); ++i) differences[i] = variant[i] - program[i];
+  constexpr int kResamples = 2000;
+  std::uniform_int_distribution<std::size_t> pick(0, differences.size() - 1);
+  std::vector<double> resample(differences.size());
+  std::vector<double> medians;
+  medians.reserve(kResamples);
+  for (int i = 0; i < kResamples; ++i) {
+    for (double& value : resample) value = differences[pick(random)];
+    medians.push_back(median(resample));
+  }
+  std::sort(medians.begin(), medians.end());
+  return {median(differences), medians[kResamples / 40], medians[kResamples - 1 - kResamples / 40]};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -296,6 +324,29 @@ int main(int argc, char* argv[]) {
     std::printf("%-44.44s %10.1f %7.2f %10.1f %7.2f %10.1f %7.2f\n", subjects[i].name.c_str(),
                 m.mappedMs, m.mappedMs / bare.mappedMs, m.drawnMs, m.drawnMs / bare.drawnMs,
                 m.peakMiB, m.peakMiB / bare.peakMiB);
+  }
+
+  const std::size_t programIndex = 2;
+  if (subjects.size() > programIndex + 1) {
+    std::printf("\nEach variant less the program, round by round: median [95%% interval]\n\n");
+    std::printf("%-44s %24s %24s %24s\n", "", "mapped ms", "drawn ms", "peak MiB");
+    std::mt19937 random(options.seed);
+    const auto column = [&](std::size_t which, double Sample::*field) {
+      std::vector<double> variant, program;
+      for (std::size_t r = 0; r < samples[which].size(); ++r) {
+        variant.push_back(samples[which][r].*field);
+        program.push_back(samples[programIndex][r].*field);
+      }
+      const Difference d = pairedDifference(variant, program, random);
+      char text[64];
+      std::snprintf(text, sizeof text, "%+.2f [%+.2f, %+.2f]", d.median, d.low, d.high);
+      return std::string(text);
+    };
+    for (std::size_t i = programIndex + 1; i < subjects.size(); ++i) {
+      std::printf("%-44.44s %24s %24s %24s\n", subjects[i].name.c_str(),
+                  column(i, &Sample::mappedMs).c_str(), column(i, &Sample::drawnMs).c_str(),
+                  column(i, &Sample::peakMiB).c_str());
+    }
   }
   return 0;
 }
