@@ -1,6 +1,7 @@
 #include "message_presenter.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 #include "assets.h"
 #include "look.h"
@@ -52,13 +53,17 @@ std::unique_ptr<QMessageBox> createMessageBox(MessageKind kind, const QString& t
 }
 
 MessageAnswer QtMessagePresenter::present(MessageKind kind, const QString& text, QWidget* over) {
-  const std::unique_ptr<QMessageBox> box = createMessageBox(kind, text, over);
+  // The window the box stands over owns it too: should that window go while the box is open,
+  // the box goes with it, and the answer is the one closing the box gives.
+  const QPointer<QMessageBox> box = createMessageBox(kind, text, over).release();
   const int button = box->exec();
+  if (box.isNull()) return kind == MessageKind::Question ? MessageAnswer::No : MessageAnswer::Ok;
   // The keyboard goes back to the window the box stood over, to the control that had it; not
   // every platform does that by itself once a box has closed.
   if (QWidget* window = box->parentWidget(); window != nullptr && window->isVisible()) {
     window->activateWindow();
   }
+  delete box.data();
   switch (button) {
     case QMessageBox::Yes:
       return MessageAnswer::Yes;

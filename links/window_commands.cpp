@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QPointer>
 #include <QWidget>
 
 #include "frm_about.h"
@@ -80,12 +81,16 @@ void WindowCommands::mnuUpdate_Click() {
 }
 
 void WindowCommands::mnuAbout_Click() {
+  // These commands belong to the window: should it go while About is open, they go with it, and
+  // nothing of theirs is touched afterwards.
+  const QPointer<QWidget> window(&window_);
   resumeNext([&] {
     frmAbout about(launcher_);
     about.exec();
   });
+  if (window.isNull()) return;
   // The About window has no owner, so nothing hands the focus back to the opener by itself.
-  resumeNext([&] { window_.activateWindow(); });
+  resumeNext([&] { window->activateWindow(); });
 }
 
 void WindowCommands::mnuDonate_Click() {

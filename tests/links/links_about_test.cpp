@@ -197,6 +197,24 @@ class AboutTest : public QObject {
     QCOMPARE(launcher.addresses, QStringList{});
   }
 
+  // The commands belong to the window that opened About; should it go while About is open (the
+  // program ends), nothing of theirs is touched once About has closed.
+  void theOpenerMayGoWhileAboutIsOpen() {
+    RecordingLinkLauncher launcher;
+    auto* opener = new QWidget;
+    auto* commands = new links::WindowCommands(launcher, *opener);
+    opener->show();
+    QPointer<QObject> watched(commands);
+    QTimer::singleShot(0, this, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      delete opener;
+      if (modal != nullptr) QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    commands->mnuAbout_Click();
+    QVERIFY(watched.isNull());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+
  private:
   DesktopGuard guard_;
 };

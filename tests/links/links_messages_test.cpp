@@ -2,9 +2,11 @@
 // the carriage return between two sentences, the window they stand over, and the answer.
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <utility>
 
 #include "message_presenter.h"
 
@@ -25,6 +27,7 @@ class LinksMessagesTest : public QObject {
   void boxes();
   void answers_data();
   void answers();
+  void theWindowGoesWhileTheBoxIsOpen();
 };
 
 void LinksMessagesTest::boxes_data() {
@@ -96,6 +99,24 @@ void LinksMessagesTest::answers() {
   links::QtMessagePresenter presenter;
   QCOMPARE(presenter.present(kind, QStringLiteral("Is it?"), nullptr), answer);
   QCOMPARE(shownText, QStringLiteral("Is it?"));
+}
+
+// The box belongs to the window it stands over: when that window goes (the program ends) while
+// the box is open, the box goes with it and the answer is the one closing the box gives.
+void LinksMessagesTest::theWindowGoesWhileTheBoxIsOpen() {
+  for (const auto& [kind, answer] : {std::pair{MessageKind::Question, MessageAnswer::No},
+                                     std::pair{MessageKind::Information, MessageAnswer::Ok}}) {
+    auto* window = new QWidget;
+    window->show();
+    QPointer<QWidget> box;
+    QTimer::singleShot(0, this, [&] {
+      box = QApplication::activeModalWidget();
+      delete window;
+    });
+    links::QtMessagePresenter presenter;
+    QCOMPARE(presenter.present(kind, QStringLiteral("Is it?"), window), answer);
+    QVERIFY(box.isNull());
+  }
 }
 
 QTEST_MAIN(LinksMessagesTest)
