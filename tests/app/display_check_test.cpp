@@ -38,6 +38,19 @@ void DisplayCheckTest::decidesFromTheEnvironment_data() {
   QTest::newRow("offscreen needs nothing") << "offscreen"
                                            << ""
                                            << "" << false;
+  // Qt tries the plug-ins of a list in turn: one that can run is enough.
+  QTest::newRow("wayland, then xcb, in an X11 session") << "wayland;xcb"
+                                                        << ":0"
+                                                        << "" << false;
+  QTest::newRow("xcb, then wayland, in a Wayland session") << "xcb:foo;wayland"
+                                                           << ""
+                                                           << "wayland-0" << false;
+  QTest::newRow("a list of which none can run") << "wayland;xcb"
+                                                << ""
+                                                << "" << true;
+  QTest::newRow("a list of empty names") << ";;"
+                                         << ":0"
+                                         << "" << false;
 }
 
 void DisplayCheckTest::decidesFromTheEnvironment() {
