@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPixmapCache>
 #include <QScreen>
@@ -49,8 +50,11 @@ Program::Program(const Seams& seams)
 Program::~Program() = default;
 
 void Program::StartProgram() {
-  // The program ends through EndProgram only, not when its last window closes.
+  // The program ends through EndProgram only: not when its last window closes, and not by Qt
+  // closing the windows one by one when the desktop asks it to quit (the casting window's close
+  // handling would then bring up the exit window).
   QGuiApplication::setQuitOnLastWindowClosed(false);
+  QCoreApplication::instance()->installEventFilter(this);
   if (anotherInstanceRunning()) {
     resumeNext([&] { seams_.messages.inform(kAlreadyRunning); });
     EndProgram();
@@ -63,6 +67,14 @@ void Program::StartProgram() {
     links::CoBrand_Randomize(programState_.random, programState_.intCoBrandRandomNumber,
                              casting_.touch().promotionLabels());
   });
+}
+
+bool Program::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+    if (state_ != State::Ended) EndProgram();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 // A platform that cannot tell lets the program run.

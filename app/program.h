@@ -42,6 +42,11 @@ class Program : public QObject {
   // status 0. It may be entered again from a close handling; that call ends the process.
   void EndProgram();
 
+ protected:
+  // A request from the desktop to quit (the application menu's Quit on macOS, the end of the
+  // session) ends the program through EndProgram, as the exit window's Exit does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   std::unique_ptr<frmMain> createCastingWindow();
   std::unique_ptr<frmDisplay> createResultWindow();
