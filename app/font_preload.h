@@ -9,7 +9,8 @@
 // application exists, while the lock, the reminder and the casting window are made. The first
 // window cannot be laid out before the fonts are known, and reading them takes about as long as
 // everything else the start does first. Both stores are shared between threads and guarded:
-// whoever asks first waits for them.
+// whoever asks first waits for them. Where Qt does not use fontconfig, it does nothing, and the
+// first window loads the fonts.
 class FontPreload {
  public:
   // Starts reading the font configuration. Make it before the application.
