@@ -179,11 +179,7 @@ const Pieces& pieces() {
 }  // namespace
 
 Reading readingFromMothers(const Mothers& mothers) noexcept {
-  std::array<FigureMask, geomancy::kMotherCount> masks{};
-  for (int mother = 0; mother < geomancy::kMotherCount; ++mother) {
-    masks[mother] = geomancy::maskOf(mothers[mother]);
-  }
-  return readingFromChart(geomancy::shieldMasks(masks));
+  return readingFromChart(geomancy::shieldMasks(mothers));
 }
 
 void appendJsonString(std::string& out, std::string_view text) {

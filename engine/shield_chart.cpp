@@ -31,11 +31,7 @@ Figure deriveFigure(int position, std::span<const RowValue> rows) {
 
 std::array<Figure, kFigureCount> shieldFromMothers(
     const std::array<Figure, kMotherCount>& mothers) {
-  std::array<FigureMask, kMotherCount> motherMasks{};
-  for (int mother = 0; mother < kMotherCount; ++mother) {
-    motherMasks[mother] = maskOf(mothers[mother]);
-  }
-  const ShieldMasks masks = shieldMasks(motherMasks);
+  const ShieldMasks masks = shieldMasks(mothers);
   std::array<Figure, kFigureCount> chart{};
   for (int position = 0; position < kFigureCount; ++position) {
     chart[position] = figureOf(masks[position]);

@@ -52,4 +52,12 @@ using ShieldMasks = std::array<FigureMask, kFigureCount>;
   return chart;
 }
 
+// The same from the four Mothers as rows.
+[[nodiscard]] constexpr ShieldMasks shieldMasks(
+    const std::array<Figure, kMotherCount>& mothers) noexcept {
+  std::array<FigureMask, kMotherCount> masks{};
+  for (int mother = 0; mother < kMotherCount; ++mother) masks[mother] = maskOf(mothers[mother]);
+  return shieldMasks(masks);
+}
+
 }  // namespace geomancy
