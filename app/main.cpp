@@ -7,6 +7,7 @@
 #include "display_check.h"
 #include "font_preload.h"
 #include "program.h"
+#include "window_icon.h"
 
 int main(int argc, char* argv[]) {
   if (displayMissing()) {
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
   // Every size of the icon is decoded and sent to the desktop when it is set: not before the
   // casting window's first picture.
   if (QWidget* casting = program.castingWindow()) {
-    afterFirstPaint(*casting, [] { QApplication::setWindowIcon(assets::windowIcon()); });
+    afterFirstPaint(*casting, [casting] { setProgramIcon(*casting, assets::windowIcon()); });
   }
   return QApplication::exec();
 }
