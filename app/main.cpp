@@ -7,6 +7,7 @@
 #include "display_check.h"
 #include "font_preload.h"
 #include "program.h"
+#include "program_style.h"
 #include "window_icon.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   FontPreload fonts;
   QApplication application(argc, argv);
   fonts.applicationReady();
+  QApplication::setStyle(new ProgramStyle(QApplication::style()));
   // Ties the windows to the installed menu entry and its icon (the Wayland application id).
   QApplication::setDesktopFileName(QStringLiteral(QXG_APP_ID));
   DesktopPlatform platform;

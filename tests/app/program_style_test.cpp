@@ -1,0 +1,116 @@
+// The program's style draws every window as the style Qt chose does, and makes no picture of a
+// menu bar's overflow button before that button is drawn.
+#include "program_style.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QStyleFactory>
+#include <QToolButton>
+#include <QtTest>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "frm_display.h"
+#include "frm_exit.h"
+#include "frm_main.h"
+#include "program_state.h"
+#include "recording_link_launcher.h"
+#include "scripted_message_presenter.h"
+#include "scripted_random_source.h"
+#include "tell_a_friend.h"
+
+#if defined(__linux__)
+#include <link.h>
+#endif
+
+namespace {
+
+#if defined(__linux__)
+bool imagePlugInLoaded() {
+  bool loaded = false;
+  dl_iterate_phdr(
+      [](dl_phdr_info* info, std::size_t, void* found) {
+        if (info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "/imageformats/")) {
+          *static_cast<bool*>(found) = true;
+        }
+        return 0;
+      },
+      &loaded);
+  return loaded;
+}
+#endif
+
+class NoFields final : public modGeomancy::DisplayFields {
+ public:
+  void setDisplayField(modGeomancy::DisplayField, std::string_view) override {}
+};
+
+}  // namespace
+
+class ProgramStyleTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    chosen_ = QApplication::style()->name();
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
+  }
+
+  // First: once any picture file has been read, the plug-ins are in for good.
+  void menuBarLoadsNoImagePlugIn() {
+#if defined(__linux__)
+    QVERIFY(!imagePlugInLoaded());
+    QMenuBar bar;
+    bar.addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
+    (void)bar.grab();
+    QVERIFY(!imagePlugInLoaded());
+
+    auto* overflow = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(overflow != nullptr);
+    const std::unique_ptr<QStyle> chosen(QStyleFactory::create(chosen_));
+    const QIcon expected =
+        chosen->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar);
+    QCOMPARE(overflow->icon().pixmap(16).toImage(), expected.pixmap(16).toImage());
+#else
+    QSKIP("reads the loaded libraries as glibc lists them");
+#endif
+  }
+
+  void drawsAsTheChosenStyle() {
+    const std::vector<QImage> ours = windowPictures();
+    QApplication::setStyle(QStyleFactory::create(chosen_));
+    const std::vector<QImage> theirs = windowPictures();
+    QCOMPARE(ours.size(), theirs.size());
+    for (std::size_t i = 0; i < ours.size(); ++i) QCOMPARE(ours[i], theirs[i]);
+  }
+
+ private:
+  // The casting, result and exit windows as first shown, and the casting window's File menu.
+  std::vector<QImage> windowPictures() {
+    ScriptedRandomSource random;
+    geomancy::ProgramState state(random);
+    RecordingLinkLauncher launcher;
+    ScriptedMessagePresenter messages;
+    modTellAFriend::Referral referral;
+    NoFields fields;
+    frmMain casting(state, launcher, [&]() -> modGeomancy::DisplayFields& { return fields; });
+    frmDisplay result(launcher);
+    frmExit exit(random, launcher, messages, referral);
+    std::vector<QImage> pictures;
+    for (QWidget* window : std::initializer_list<QWidget*>{&casting, &result, &exit}) {
+      pictures.push_back(window->grab().toImage());
+    }
+    if (auto* file = casting.findChild<QMenu*>()) {
+      file->adjustSize();
+      pictures.push_back(file->grab().toImage());
+    }
+    return pictures;
+  }
+
+  QString chosen_;
+};
+
+QTEST_MAIN(ProgramStyleTest)
+#include "program_style_test.moc"
