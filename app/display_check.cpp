@@ -25,7 +25,10 @@ bool usable(const std::string& entry, bool x11, bool wayland) {
 bool displayMissing(const std::function<std::string(const char*)>& environment) {
   const std::string platforms = environment("QT_QPA_PLATFORM");
   const bool x11 = !environment("DISPLAY").empty();
-  const bool wayland = !environment("WAYLAND_DISPLAY").empty();
+  // A compositor that starts the program itself may hand it a connection (WAYLAND_SOCKET) and no
+  // display name.
+  const bool wayland =
+      !environment("WAYLAND_DISPLAY").empty() || !environment("WAYLAND_SOCKET").empty();
   // The variable may name several plug-ins, separated by ';', which Qt tries in turn
   // ("wayland;xcb"): the display is missing only if none of them can run.
   bool named = false;
