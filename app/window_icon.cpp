@@ -32,8 +32,8 @@ class KeepsItsIcon final : public QObject {
   }
 };
 
-// The words of a ChangeProperty request besides its data.
-constexpr std::uint64_t kRequestHeaderWords = 6;
+// The words of a ChangeProperty request besides its data, with the length word of a big request.
+constexpr std::uint64_t kRequestHeaderWords = 7;
 
 xcb_atom_t netWmIcon(xcb_connection_t* connection) {
   static constexpr char kName[] = "_NET_WM_ICON";
