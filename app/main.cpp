@@ -18,7 +18,10 @@ int main(int argc, char* argv[]) {
   FontPreload fonts;
   QApplication application(argc, argv);
   fonts.applicationReady();
-  QApplication::setStyle(new ProgramStyle(QApplication::style()));
+  // A style sheet given with -stylesheet wraps the style itself; it is left as Qt made it.
+  if (application.styleSheet().isEmpty()) {
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
+  }
   // Ties the windows to the installed menu entry and its icon (the Wayland application id).
   QApplication::setDesktopFileName(QStringLiteral(QXG_APP_ID));
   DesktopPlatform platform;

@@ -1,27 +1,32 @@
 #include "program_style.h"
 
+#include <QApplication>
 #include <QIconEngine>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
 
 namespace {
 
-// The style's own icon, asked of the style on first use. The option it was asked with is gone by
-// then; the widget is passed on while it lasts.
+// The chosen style's own icon, asked of it on first use. The option it was asked with is gone by
+// then; the widget is passed on while it lasts. Sizes come in device pixels here, so the icon is
+// asked at a ratio of 1; painting asks at the painter's ratio.
 class DeferredStandardIcon final : public QIconEngine {
  public:
-  DeferredStandardIcon(const QStyle* style, QStyle::StandardPixmap which, const QWidget* widget)
+  DeferredStandardIcon(const ProgramStyle* style, QStyle::StandardPixmap which,
+                       const QWidget* widget)
       : style_(style), which_(which), widget_(widget) {}
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return icon().pixmap(size, mode, state);
+    return icon().pixmap(size, 1.0, mode, state);
   }
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1.0;
+    painter->drawPixmap(rect, icon().pixmap(rect.size(), ratio, mode, state));
   }
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return icon().actualSize(size, mode, state);
+    return pixmap(size, mode, state).size();
   }
   QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
     return icon().availableSizes(mode, state);
@@ -34,12 +39,16 @@ class DeferredStandardIcon final : public QIconEngine {
 
  private:
   const QIcon& icon() {
-    if (!made_ && style_) icon_ = style_->standardIcon(which_, nullptr, widget_);
-    made_ = true;
+    if (!made_) {
+      // A style replaced in the meantime leaves the question to the application's style.
+      const QStyle* source = style_ ? style_->baseStyle() : QApplication::style();
+      icon_ = source->standardIcon(which_, nullptr, widget_);
+      made_ = true;
+    }
     return icon_;
   }
 
-  QPointer<const QStyle> style_;
+  QPointer<const ProgramStyle> style_;
   QStyle::StandardPixmap which_;
   QPointer<const QWidget> widget_;
   QIcon icon_;
@@ -51,7 +60,7 @@ class DeferredStandardIcon final : public QIconEngine {
 QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
                                  const QWidget* widget) const {
   if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton) {
-    return QIcon(new DeferredStandardIcon(baseStyle(), which, widget));
+    return QIcon(new DeferredStandardIcon(this, which, widget));
   }
   return QProxyStyle::standardIcon(which, option, widget);
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QToolButton>
 #include <QtTest>
@@ -42,6 +43,16 @@ bool imagePlugInLoaded() {
 }
 #endif
 
+QImage painted(const QIcon& icon, int side, qreal ratio) {
+  const auto pixels = static_cast<int>(side * ratio);
+  QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  icon.paint(&painter, QRect(0, 0, side, side));
+  return image;
+}
+
 class NoFields final : public modGeomancy::DisplayFields {
  public:
   void setDisplayField(modGeomancy::DisplayField, std::string_view) override {}
@@ -67,15 +78,38 @@ class ProgramStyleTest : public QObject {
     (void)bar.grab();
     QVERIFY(!imagePlugInLoaded());
 
-    auto* overflow = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
-    QVERIFY(overflow != nullptr);
-    const std::unique_ptr<QStyle> chosen(QStyleFactory::create(chosen_));
-    const QIcon expected =
-        chosen->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar);
-    QCOMPARE(overflow->icon().pixmap(16).toImage(), expected.pixmap(16).toImage());
 #else
     QSKIP("reads the loaded libraries as glibc lists them");
 #endif
+  }
+
+  // The button's picture, once asked for, is the chosen style's own, at any pixel ratio: as a
+  // pixmap, and painted at a size the icon has to be scaled to.
+  void overflowPictureIsTheChosenStyles_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("16 px") << 16 << 1.0;
+    QTest::newRow("12 px, scaled") << 12 << 1.0;
+    QTest::newRow("16 px at 1.5") << 16 << 1.5;
+    QTest::newRow("16 px at 2") << 16 << 2.0;
+  }
+
+  void overflowPictureIsTheChosenStyles() {
+    QFETCH(int, side);
+    QFETCH(qreal, ratio);
+    QMenuBar bar;
+    auto* overflow = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(overflow != nullptr);
+    const QIcon ours = overflow->icon();
+    const std::unique_ptr<QStyle> chosen(QStyleFactory::create(chosen_));
+    const QIcon theirs =
+        chosen->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, &bar);
+    const QSize size(side, side);
+    const QPixmap ourPixmap = ours.pixmap(size, ratio);
+    const QPixmap theirPixmap = theirs.pixmap(size, ratio);
+    QCOMPARE(ourPixmap.devicePixelRatio(), theirPixmap.devicePixelRatio());
+    QCOMPARE(ourPixmap.toImage(), theirPixmap.toImage());
+    QCOMPARE(painted(ours, side, ratio), painted(theirs, side, ratio));
   }
 
   void drawsAsTheChosenStyle() {
