@@ -7,11 +7,13 @@
 #if defined(QXG_HAVE_XCB) && QT_CONFIG(xcb)
 #define QXG_X11_ICON 1
 #include <xcb/xcb.h>
+#include <xcb/xcbext.h>
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -21,11 +23,8 @@ namespace {
 
 #if defined(QXG_X11_ICON)
 
-// Keeps Qt from handing the window's icon over once more when the application's icon is set.
+// Keeps Qt from handing the window's icon over once more while the application's icon is set.
 class KeepsItsIcon final : public QObject {
- public:
-  explicit KeepsItsIcon(QObject* window) : QObject(window) {}
-
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     return event->type() == QEvent::ApplicationWindowIconChange;
@@ -44,14 +43,42 @@ xcb_atom_t netWmIcon(xcb_connection_t* connection) {
   return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+// One picture of the icon as one ChangeProperty request: its width and height, then its pixels,
+// sent from where they lie. Whoever reads the property between two pictures finds a whole list.
+void sendPicture(xcb_connection_t* connection, std::uint8_t mode, xcb_window_t window,
+                 xcb_atom_t property, const QImage& picture) {
+  std::uint32_t dimensions[] = {static_cast<std::uint32_t>(picture.width()),
+                                static_cast<std::uint32_t>(picture.height())};
+  const std::uint32_t pixels = dimensions[0] * dimensions[1];
+  xcb_change_property_request_t request{};
+  request.mode = mode;
+  request.window = window;
+  request.property = property;
+  request.type = XCB_ATOM_CARDINAL;
+  request.format = 32;
+  request.data_len = 2 + pixels;
+  // xcb writes before the first part it is given, and into the request itself; never into the
+  // pixels.
+  std::array<iovec, 5> parts{};
+  parts[2] = {&request, sizeof request};
+  parts[3] = {dimensions, sizeof dimensions};
+  parts[4] = {const_cast<uchar*>(picture.constBits()), std::size_t{pixels} * 4};
+  static constexpr xcb_protocol_request_t kChangeProperty{3, nullptr, XCB_CHANGE_PROPERTY, 1};
+  (void)xcb_send_request(connection, 0, &parts[2], &kChangeProperty);
+}
+
 // Writes the window's _NET_WM_ICON as Qt would: for each of the icon's sizes in its order, the
 // width, the height and the pixels as ARGB without premultiplied alpha. False leaves the icon to
-// Qt: not X11, a window not yet on the display, an icon without sizes, or a picture too large
-// for one request (the largest comes first, so nothing has been written then).
+// Qt: not X11, a window not yet on the display or with an icon of its own, an icon without
+// sizes, or a picture too large for one request (the largest comes first, so nothing has been
+// written then).
 bool handOverSizeBySize(QWidget& window, const QIcon& icon) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   const QList<QSize> sizes = icon.availableSizes();
-  if (x11 == nullptr || window.internalWinId() == 0 || sizes.isEmpty()) return false;
+  if (x11 == nullptr || window.internalWinId() == 0 || window.testAttribute(Qt::WA_SetWindowIcon) ||
+      sizes.isEmpty()) {
+    return false;
+  }
   xcb_connection_t* connection = x11->connection();
   const xcb_atom_t property = netWmIcon(connection);
   if (property == XCB_ATOM_NONE) return false;
@@ -64,13 +91,10 @@ bool handOverSizeBySize(QWidget& window, const QIcon& icon) {
     QImage picture = icon.pixmap(size).toImage();
     if (picture.isNull()) continue;
     picture.convertTo(QImage::Format_ARGB32);
-    const auto width = static_cast<std::uint32_t>(picture.width());
-    const auto height = static_cast<std::uint32_t>(picture.height());
-    if (std::uint64_t{width} * height + kRequestHeaderWords > maximumWords) return false;
-    const std::uint32_t dimensions[] = {width, height};
-    xcb_change_property(connection, mode, id, property, XCB_ATOM_CARDINAL, 32, 2, dimensions);
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, property, XCB_ATOM_CARDINAL, 32,
-                        width * height, picture.constBits());
+    const std::uint64_t words = 2 + std::uint64_t{static_cast<std::uint32_t>(picture.width())} *
+                                        static_cast<std::uint32_t>(picture.height());
+    if (words + kRequestHeaderWords > maximumWords) return false;
+    sendPicture(connection, mode, id, property, picture);
     mode = XCB_PROP_MODE_APPEND;
   }
   xcb_flush(connection);
@@ -81,11 +105,19 @@ bool handOverSizeBySize(QWidget& window, const QIcon& icon) {
 
 }  // namespace
 
-void setProgramIcon(QWidget& shown, const QIcon& icon) {
+bool setProgramIcon(QWidget& shown, const QIcon& icon) {
 #if defined(QXG_X11_ICON)
-  if (handOverSizeBySize(shown, icon)) shown.installEventFilter(new KeepsItsIcon(&shown));
+  if (handOverSizeBySize(shown, icon)) {
+    // The change reaches every window before setWindowIcon returns.
+    KeepsItsIcon keep;
+    shown.installEventFilter(&keep);
+    QApplication::setWindowIcon(icon);
+    shown.removeEventFilter(&keep);
+    return true;
+  }
 #else
   (void)shown;
 #endif
   QApplication::setWindowIcon(icon);
+  return false;
 }

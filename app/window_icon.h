@@ -10,5 +10,5 @@ class QWidget;
 // at once, about 0.6 MiB above what the program needs a moment before and after. The shown
 // window's icon is handed over a size at a time instead, in Qt's order and with Qt's pixels, one
 // picture in memory at a time; windows made later get the icon from Qt. Elsewhere Qt hands over
-// every window's icon.
-void setProgramIcon(QWidget& shown, const QIcon& icon);
+// every window's icon. True when the shown window's icon went size by size.
+bool setProgramIcon(QWidget& shown, const QIcon& icon);

@@ -111,7 +111,8 @@ class WindowIconTest : public QObject {
     const QIcon counted(new CountingEngine(icon, &asked));
     QWidget shown;
     if (shownFirst) showAndWait(shown);
-    setProgramIcon(shown, counted);
+    // Size by size where the window is on the display; Qt's own way where it is not yet.
+    QCOMPARE(setProgramIcon(shown, counted), shownFirst);
     if (!shownFirst) showAndWait(shown);
     QCoreApplication::processEvents();
     QCOMPARE(iconProperty(shown), expected);
