@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# session_e2e.sh PROGRAM X_CLOSE_WINDOW X_READ_WINDOW
+# session_e2e.sh PROGRAM X_CLOSE_WINDOW X_READ_WINDOW X_BIND_KEYSYM
 #
 # QXG_FORUM_HOST and QXG_PROGRAM_HOST name the hosts the program was built with.
 # The program as a person uses it, run as real processes on the private X server of
@@ -24,12 +24,16 @@ set -eu
 program=$1
 close_window=$2
 read_window=$3
+bind_keysym=$4
 export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
 . "$(dirname "$0")/x_session.sh"
 # A failed check leaves no instance behind.
 trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 
 today=$(date +%-m/%-d/%Y)
+# The refer-a-friend request types an "ë": on a key of its own, not on one xdotool binds for a
+# single stroke, which the program may read too late.
+"$bind_keysym" 0xeb 0xcb
 
 echo "First start: no question, the casting window with no point, today stored"
 "$program" &
