@@ -1,56 +1,55 @@
 #include "display_check.h"
 
+#include <QByteArray>
+#include <QString>
 #include <QtGlobal>
-#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <vector>
 
 namespace {
 
-bool startsWith(const std::string& text, const char* prefix) {
-  return text.rfind(prefix, 0) == 0;
-}
+constexpr char kNoDisplay[] = "QX Geomancy needs a graphical display, and none is available.\n";
 
-// Whether Qt could open the named platform plug-in ("name" or "name:options"): the xcb and
-// Wayland ones need their display server; any other (offscreen, vnc, eglfs...) brings its own
-// output.
-bool usable(const std::string& entry, bool x11, bool wayland) {
-  const std::string name = entry.substr(0, entry.find(':'));
-  if (startsWith(name, "xcb")) return x11;
-  if (startsWith(name, "wayland")) return wayland;
-  return true;
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+
+// Messages may come from any thread (the font preload runs beside the application's start).
+std::mutex heldLock;
+std::vector<HeldMessage> held;
+QtMessageHandler passOn = nullptr;
+
+// The only fatal message while the application is made is the platform plug-in's.
+void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs(kNoDisplay, stderr);
+    std::_Exit(1);
+  }
+  const std::lock_guard lock(heldLock);
+  held.push_back({type, QByteArray(context.category), text});
 }
 
 }  // namespace
 
-bool displayMissing(const std::function<std::string(const char*)>& environment) {
-  const std::string platforms = environment("QT_QPA_PLATFORM");
-  const bool x11 = !environment("DISPLAY").empty();
-  // A compositor that starts the program itself may hand it a connection (WAYLAND_SOCKET) and no
-  // display name.
-  const bool wayland =
-      !environment("WAYLAND_DISPLAY").empty() || !environment("WAYLAND_SOCKET").empty();
-  // The variable may name several plug-ins, separated by ';', which Qt tries in turn
-  // ("wayland;xcb"): the display is missing only if none of them can run.
-  bool named = false;
-  for (std::size_t start = 0; start <= platforms.size();) {
-    const std::size_t end = std::min(platforms.find(';', start), platforms.size());
-    const std::string entry = platforms.substr(start, end - start);
-    if (!entry.empty()) {
-      named = true;
-      if (usable(entry, x11, wayland)) return false;
-    }
-    start = end + 1;
-  }
-  return named || (!x11 && !wayland);
+DisplayCheck::DisplayCheck() {
+  passOn = qInstallMessageHandler(holdOrEnd);
 }
 
-bool displayMissing() {
-#if defined(Q_OS_LINUX)
-  return displayMissing([](const char* name) {
-    const char* value = std::getenv(name);
-    return std::string(value == nullptr ? "" : value);
-  });
-#else
-  return false;
-#endif
+DisplayCheck::~DisplayCheck() {
+  qInstallMessageHandler(passOn);
+  std::vector<HeldMessage> messages;
+  {
+    const std::lock_guard lock(heldLock);
+    messages.swap(held);
+  }
+  for (const HeldMessage& message : messages) {
+    passOn(message.type,
+           QMessageLogContext(nullptr, 0, nullptr,
+                              message.category.isEmpty() ? nullptr : message.category.constData()),
+           message.text);
+  }
 }

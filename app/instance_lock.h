@@ -18,8 +18,9 @@ class InstanceLock {
 };
 
 // A lock file in a folder of the user's own: the runtime folder on Linux, the application's
-// local data folder elsewhere. A lock left by a process that no longer runs (killed, crashed)
-// is taken over; one held by a running instance is never taken, however old.
+// local data folder elsewhere. A lock left by a process that no longer runs (killed, crashed),
+// and one that names no process at all (empty, spoilt), is taken over; one held by a running
+// instance is never taken, however old.
 class LockFileInstanceLock final : public InstanceLock {
  public:
   LockFileInstanceLock();

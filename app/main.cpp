@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <cstdio>
+#include <optional>
 
 #include "after_first_paint.h"
 #include "assets.h"
@@ -11,17 +11,19 @@
 #include "window_icon.h"
 
 int main(int argc, char* argv[]) {
-  if (displayMissing()) {
-    std::fputs("QX Geomancy needs a graphical display, and none is available.\n", stderr);
-    return 1;
-  }
+  // The program reads no arguments, and Qt is given none either: its own options (-reverse,
+  // -stylesheet, -geometry, -qwindowtitle...) would change the windows. The display is chosen by
+  // the environment alone.
+  char programName[] = "QXFreeGeomancy";
+  int qtArgc = 1;
+  char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nullptr};
+
   FontPreload fonts;
-  QApplication application(argc, argv);
+  auto displayCheck = std::make_optional<DisplayCheck>();
+  QApplication application(qtArgc, qtArgv);
+  displayCheck.reset();
   fonts.applicationReady();
-  // A style sheet given with -stylesheet wraps the style itself; it is left as Qt made it.
-  if (application.styleSheet().isEmpty()) {
-    QApplication::setStyle(new ProgramStyle(QApplication::style()));
-  }
+  QApplication::setStyle(new ProgramStyle(QApplication::style()));
   // Ties the windows to the installed menu entry and its icon (the Wayland application id).
   QApplication::setDesktopFileName(QStringLiteral(QXG_APP_ID));
   DesktopPlatform platform;

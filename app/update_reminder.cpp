@@ -116,7 +116,12 @@ void CheckUpdateReminder(const Seams& seams) {
     return;
   }
   const std::optional<QDate> lastAsked = reminderDate::fromText(*stored, locale, today);
-  if (!lastAsked) return;
+  // A date that cannot be read (most often one written before the user changed their date
+  // format) asks nothing today, and is replaced so that the reminder comes back in due time.
+  if (!lastAsked) {
+    (void)seams.settings.write(kSection, kKey, todayText);
+    return;
+  }
   if (distance(today, *lastAsked) <= kQuietDays) return;
 
   const bool yes = seams.messages.askYesNo(kQuestion);

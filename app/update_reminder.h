@@ -23,7 +23,8 @@ class SystemCalendar final : public Calendar {
 
 // Once per start, before the casting window: if the reminder last asked (or the program first
 // ran) more than 14 days before or after today, asks whether to look for an update, stores
-// today, and opens the update page on Yes. The first failure ends it silently.
+// today, and opens the update page on Yes. A stored date it cannot read is replaced by today's,
+// without a question. The first failure ends it silently.
 void CheckUpdateReminder(const Seams& seams);
 
 // The date as the reminder stores it: the user's short date format with the year in four digits.

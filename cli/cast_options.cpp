@@ -1,7 +1,9 @@
 #include "cast_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
+#include <vector>
 
 namespace qxcast {
 namespace {
@@ -27,8 +29,11 @@ Options:
                      same chart is shown N times; not together with --seed
   --help             show this text and exit
 
-A value may also follow its option after "=", as in --readings=10.
-Exit status: 0 on success, 1 if the output cannot be written, 2 for bad arguments.
+A value may also follow its option after "=", as in --readings=10; each option
+may be given once.
+Exit status: 0 on success, 1 if the output cannot be written, 2 for bad
+arguments; stopped by SIGINT (Ctrl+C) or SIGTERM, it ends after the reading it
+is writing, with status 130 or 143.
 )";
 
 // A whole number written in decimal digits only: no sign, no blanks, no exponent.
@@ -151,25 +156,28 @@ class ArgumentReader {
     std::optional<std::string_view> attached;
     if (equals != std::string_view::npos) attached = argument.substr(equals + 1);
 
+    const bool known = name == "--help" || name == "--json" || name == "--readings" ||
+                       name == "--seed" || name == "--mothers";
+    if (!known) return fail("unknown option " + quoteArgument(name) + "; see --help");
+    if (std::find(seen_.begin(), seen_.end(), name) != seen_.end()) {
+      return fail("option " + std::string(name) + " is given more than once");
+    }
+    seen_.push_back(name);
+
     if (name == "--help" || name == "--json") {
       if (attached) return fail("option " + std::string(name) + " takes no value");
       (name == "--help" ? result_.options.help : result_.options.json) = true;
     } else if (name == "--readings") {
-      readValue(name, attached, readingsSeen_, [this](std::string_view value) { readings(value); });
+      readValue(name, attached, [this](std::string_view value) { readings(value); });
     } else if (name == "--seed") {
-      readValue(name, attached, seedSeen_, [this](std::string_view value) { seed(value); });
-    } else if (name == "--mothers") {
-      readValue(name, attached, mothersSeen_, [this](std::string_view value) { mothers(value); });
+      readValue(name, attached, [this](std::string_view value) { seed(value); });
     } else {
-      fail("unknown option " + quoteArgument(name) + "; see --help");
+      readValue(name, attached, [this](std::string_view value) { mothers(value); });
     }
   }
 
   template <typename Apply>
-  void readValue(std::string_view name, std::optional<std::string_view> attached, bool& seen,
-                 Apply apply) {
-    if (seen) return fail("option " + std::string(name) + " is given more than once");
-    seen = true;
+  void readValue(std::string_view name, std::optional<std::string_view> attached, Apply apply) {
     std::string_view value;
     if (attached) {
       value = *attached;
@@ -231,9 +239,7 @@ class ArgumentReader {
   std::span<const std::string_view> arguments_;
   std::size_t next_ = 0;
   ParsedArguments result_;
-  bool readingsSeen_ = false;
-  bool seedSeen_ = false;
-  bool mothersSeen_ = false;
+  std::vector<std::string_view> seen_;  // the options read so far
 };
 
 }  // namespace

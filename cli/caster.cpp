@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cast_options.h"
+#include "interruption.h"
 #include "random_source.h"
 #include "reading.h"
 #include "reading_caster.h"
@@ -24,7 +25,8 @@ class ReadingWriter {
     buffer_.reserve(kFlushSize + 4096);
   }
 
-  // False once the output has refused a write: there is no point in casting on.
+  // False once the output has refused a write, or a signal has asked the run to stop: there is
+  // no point in casting on.
   bool write(const Reading& reading, std::uint32_t number) {
     if (options_.json) {
       appendJson(buffer_, reading);
@@ -32,6 +34,7 @@ class ReadingWriter {
       appendPlainHeading(number);
       appendPlain(buffer_, reading);
     }
+    if (interruption() != 0) return false;
     return buffer_.size() < kFlushSize || flush();
   }
 
@@ -102,7 +105,9 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
   }
   ReadingWriter writer(parsed.options, out);
   writeReadings(parsed.options, writer);
-  return writer.finish() ? kExitSuccess : outputFailed(err);
+  if (!writer.finish()) return outputFailed(err);
+  const int signal = interruption();
+  return signal == 0 ? kExitSuccess : kExitSignalBase + signal;
 }
 
 int runCaster(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

@@ -10,10 +10,13 @@ namespace qxcast {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitOutputFailed = 1;
 inline constexpr int kExitBadArguments = 2;
+// Stopped by a signal (see interruption.h): 128 plus its number, as a shell reports it.
+inline constexpr int kExitSignalBase = 128;
 
 // The whole program behind main(): reads the arguments (without the program name), writes the
 // readings to `out` and any complaint, as one line, to `err`. Bad arguments print nothing on
-// `out`. Returns the exit status.
+// `out`. Stops after the reading being written when a signal asks it to. Returns the exit
+// status.
 int runCaster(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err);
 
 int runCaster(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <array>
 
 #include "flat_button.h"
@@ -64,20 +66,24 @@ struct BoxEntry {
   const char* name;
   QLineEdit* frmExit::*member;
   const QString* placeholder;
+  int maxLength;
   int left;
   int top;
   const char* accessibleName;
 };
 
 // The four visible boxes of the form, in tab order.
+using modTellAFriend::kEmailLength;
+using modTellAFriend::kNameLength;
 const std::array kVisibleBoxes{
-    BoxEntry{"txtName", &frmExit::txtName, &modTellAFriend::kNamePlaceholder, 85, 360, "Your name"},
-    BoxEntry{"txtEmail", &frmExit::txtEmail, &modTellAFriend::kEmailPlaceholder, 3600, 360,
-             "Your email address"},
-    BoxEntry{"txtFriendName", &frmExit::txtFriendName, &modTellAFriend::kFriendNamePlaceholder, 85,
-             720, "Your friend's name"},
+    BoxEntry{"txtName", &frmExit::txtName, &modTellAFriend::kNamePlaceholder, kNameLength, 85, 360,
+             "Your name"},
+    BoxEntry{"txtEmail", &frmExit::txtEmail, &modTellAFriend::kEmailPlaceholder, kEmailLength, 3600,
+             360, "Your email address"},
+    BoxEntry{"txtFriendName", &frmExit::txtFriendName, &modTellAFriend::kFriendNamePlaceholder,
+             kNameLength, 85, 720, "Your friend's name"},
     BoxEntry{"txtFriendEmail", &frmExit::txtFriendEmail, &modTellAFriend::kFriendEmailPlaceholder,
-             3600, 720, "Your friend's email address"},
+             kEmailLength, 3600, 720, "Your friend's email address"},
 };
 constexpr int kBoxWidth = 3375;
 constexpr int kBoxHeight = 285;
@@ -108,6 +114,21 @@ QLabel* createLabel(QWidget& parent, const char* name, const QString& text, QRec
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setGeometry(geometry);
   return label;
+}
+
+// A plain text box has no maximum length of its own: what goes beyond it is taken back from
+// just before the cursor, where it was typed or pasted, and never half a character.
+void keepWithin(QPlainTextEdit& box, int length) {
+  const QTextDocument& document = *box.document();
+  const int excess = document.characterCount() - 1 - length;
+  if (excess <= 0) return;
+  QTextCursor cursor = box.textCursor();
+  const int end = cursor.position() >= excess ? cursor.position() : document.characterCount() - 1;
+  int start = end - excess;
+  if (document.characterAt(start).isLowSurrogate()) --start;
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
 }
 
 // The user moved the keyboard focus from one control to another. A message box or a menu
@@ -197,6 +218,7 @@ void frmExit::createReferAFriend() {
     auto* box = new QLineEdit(*entry.placeholder, Frame2);
     box->setObjectName(QString::fromLatin1(entry.name));
     box->setGeometry(twips::rect(entry.left, entry.top, kBoxWidth, kBoxHeight));
+    box->setMaxLength(entry.maxLength);
     box->setAccessibleName(QString::fromLatin1(entry.accessibleName));
     box->installEventFilter(this);
     this->*entry.member = box;
@@ -220,6 +242,8 @@ void frmExit::createReferAFriend() {
   txtMessage->setAccessibleName(QStringLiteral("Your message"));
   txtMessage->installEventFilter(this);
   setText(*txtMessage, kMessageInitialText);
+  connect(txtMessage, &QPlainTextEdit::textChanged, this,
+          [this] { keepWithin(*txtMessage, modTellAFriend::kMessageLength); });
   boxes_.back() = TextBox{txtMessage, &modTellAFriend::kMessagePlaceholder};
 }
 

@@ -34,6 +34,14 @@ inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
 inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
 inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
 
+// The longest entries the form takes. Percent-encoded at their longest (nine characters for a
+// character of three UTF-8 bytes), all of them together make an address of some 25,000
+// characters: far below the 128 KiB that one argument of a process may hold on Linux, so that a
+// request always reaches the browser.
+inline constexpr int kNameLength = 100;
+inline constexpr int kEmailLength = 254;  // the longest address the mail standards allow
+inline constexpr int kMessageLength = 2000;
+
 // Removes leading and trailing blanks (character 32) and nothing else: tabs and line breaks stay.
 [[nodiscard]] QString trimSpaces(const QString& text);
 

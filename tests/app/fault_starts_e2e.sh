@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# fault_starts_e2e.sh PROGRAM
+# fault_starts_e2e.sh PROGRAM READ_WINDOW
 #
 # Starts that meet a damaged platform, and one hurried way out, as real processes on the private
 # X server of run_under_xvfb.sh (its own runtime and configuration folders):
 #   - a settings file of garbage bytes: the casting window comes, and no question before it;
 #   - a settings folder that cannot be made (its name is taken by a file, which stops root as
 #     well, where a folder without write permission would not): the casting window comes;
-#   - a lock file left by an instance killed with SIGKILL: the next start runs;
+#   - a lock file left by an instance killed with SIGKILL, an empty one, one of random bytes, and
+#     a folder where the lock file belongs: the next start runs;
+#   - two starts at the same moment: one runs, the other says "Application is already running";
+#   - Qt's own command-line options: the casting window comes as without them;
+#   - no display that can be reached: one line and status 1;
 #   - File > Exit typed, and a click on the "File" and then the "Help" title sent at once: the
 #     exit window comes, no menu stays open, and its Exit ends the process with status 0, so no
 #     process is left holding the lock.
@@ -15,22 +19,34 @@
 set -eu
 
 program=$1
+read_window=$2
+lock="$XDG_RUNTIME_DIR/QXFreeGeomancy.lock"
 export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
 . "$(dirname "$0")/x_session.sh"
 # A failed check leaves no instance behind.
 trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 settings_folder="$XDG_CONFIG_HOME/QXFreeGeomancy"
 
-# starts_normally: a start whose casting window comes first, then File > Exit and Exit.
+# leave PID WINDOW: File > Exit in the window, then Exit; the process ends with status 0.
+leave() {
+  press "$2" alt+f x
+  exit_window=$(wait_for_program_window "$1" exit)
+  press "$exit_window" alt+x
+  ends "$1" 0
+}
+
+# starts_normally [ARGUMENTS...]: a start whose casting window comes first, where a plain start
+# puts it, and looking as the program draws it; then File > Exit and Exit.
 starts_normally() {
-  "$program" &
+  "$program" "$@" &
   pid=$!
   main=$(wait_for_program_window "$pid" main)
   [ -z "$(windows "$pid" "QX Geomancy")" ] || fail "process $pid asked something before its window"
-  press "$main" alt+f x
-  exit_window=$(wait_for_program_window "$pid" exit)
-  press "$exit_window" alt+x
-  ends "$pid" 0
+  place=$(xdotool getwindowgeometry "$main" | sed -n 's/^ *Position: //p')
+  [ -n "${plain_place:-}" ] || plain_place=$place
+  [ "$place" = "$plain_place" ] || fail "the casting window stands at $place, not $plain_place"
+  "$read_window" looks "$main"
+  leave "$pid" "$main"
 }
 
 echo "A settings file of garbage bytes"
@@ -47,8 +63,54 @@ rm -f "$settings_folder"
 
 echo "A lock file left by a killed instance"
 kill_an_instance
-[ -e "$XDG_RUNTIME_DIR/QXFreeGeomancy.lock" ] || fail "the killed instance left no lock file"
+[ -e "$lock" ] || fail "the killed instance left no lock file"
 starts_normally
+
+echo "An empty lock file, one of random bytes, and a folder in its place"
+: >"$lock"
+starts_normally
+head -c 300 /dev/urandom >"$lock"
+starts_normally
+mkdir "$lock"
+starts_normally
+rmdir "$lock"
+
+# one_refused: one of the two starts $one and $other shows its message, left in $message; the
+# other is left in $runs.
+one_refused() {
+  message=$(windows "$one" "QX Geomancy") runs=$other
+  [ -n "$message" ] || message=$(windows "$other" "QX Geomancy") runs=$one
+  [ -n "$message" ]
+}
+
+echo "Two starts at the same moment: one runs, the other is refused"
+for round in 1 2 3; do
+  "$program" &
+  one=$!
+  "$program" &
+  other=$!
+  wait_until "round $round: neither start said it was already running" one_refused
+  main=$(wait_for_program_window "$runs" main)
+  press "$message" Return
+  [ "$runs" = "$one" ] && ends "$other" 0 || ends "$one" 0
+  leave "$runs" "$main"
+done
+
+echo "Qt's own options: the window comes as without them"
+sheet=$(mktemp)
+printf 'QMenuBar, QPushButton { background: red; }\n' >"$sheet"
+starts_normally -qwindowtitle Hacked -reverse -geometry +10+10 -stylesheet "$sheet"
+rm -f "$sheet"
+
+echo "No display that can be reached: one line and status 1"
+for display in "DISPLAY=:97" "DISPLAY=nowhere" "QT_QPA_PLATFORM=bogus" \
+  "DISPLAY= WAYLAND_DISPLAY=gone-$$ QT_QPA_PLATFORM=wayland" "DISPLAY="; do
+  status=0
+  said=$(env $display "$program" 2>&1) || status=$?
+  [ "$status" -eq 1 ] || fail "$display: status $status"
+  [ "$said" = "QX Geomancy needs a graphical display, and none is available." ] ||
+    fail "$display: said \"$said\""
+done
 
 echo "File > Exit and, at once, a click on a menu title"
 for title in File Help; do

@@ -92,10 +92,10 @@ void UpdateReminderTest::reminder_data() {
       QStringLiteral("12/7/26"), none);
   row("two-digit year, 20 days ago", QStringLiteral("11/17/26"), false, MessageAnswer::No, true,
       today, none);
-  row("not a date", QStringLiteral("next week"), false, MessageAnswer::Yes, false,
-      QStringLiteral("next week"), none);
-  row("another locale's date", QStringLiteral("07.12.2026"), false, MessageAnswer::Yes, false,
-      QStringLiteral("07.12.2026"), none);
+  // Unreadable dates are replaced, so that the reminder comes back in fifteen days.
+  row("not a date", QStringLiteral("next week"), false, MessageAnswer::Yes, false, today, none);
+  row("written before the user's format changed", QStringLiteral("07.12.2026"), false,
+      MessageAnswer::Yes, false, today, none);
   row("refused write after Yes", QStringLiteral("11/22/2026"), true, MessageAnswer::Yes, true,
       QStringLiteral("11/22/2026"), none);
   row("refused write on first start", QString(), true, MessageAnswer::Yes, false, QString(), none);

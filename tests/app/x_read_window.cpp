@@ -10,6 +10,8 @@
 //                                       four Mothers; prints the catalogue name of the Judge
 //   x_read_window name WINDOW           the result window: waits until its name field shows one
 //                                       of the sixteen figure names, and prints it
+//   x_read_window looks WINDOW          the casting window: waits until its menu bar looks
+//                                       exactly as the program draws it
 //
 // A part that never reads as expected within 30 seconds is described on standard error, and
 // the helper exits 1. Run it on the program's X server, with the platform the program uses.
@@ -17,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -181,6 +184,20 @@ class CastingReader {
         });
   }
 
+  // The menu bar as drawn here: neither mirrored nor restyled.
+  void looksAsDrawn(WId window) const {
+    const QRect menus = regionInWindow(window_.menus());
+    (void)readWhenShown(
+        window, size(),
+        [&](const QImage& shown) -> std::optional<QString> {
+          if (!sameRegion(shown, empty_, menus)) return {};
+          return QString();
+        },
+        [](const QImage&) {
+          return QStringLiteral("the casting window's menu bar looks otherwise");
+        });
+  }
+
   // "11222111" as "1122 2111".
   [[nodiscard]] static QString byFigure(const QString& rows) {
     QStringList figures;
@@ -290,8 +307,12 @@ int main(int argc, char* argv[]) {
     print(judgeName(CastingReader(), windowArgument(argv[2])));
   } else if (command == QLatin1String("name") && argc == 3) {
     print(resultName(windowArgument(argv[2])));
+  } else if (command == QLatin1String("looks") && argc == 3) {
+    CastingReader().looksAsDrawn(windowArgument(argv[2]));
   } else {
-    std::fputs("usage: x_read_window figures WINDOW COUNT | judge WINDOW | name WINDOW\n", stderr);
+    std::fputs(
+        "usage: x_read_window figures WINDOW COUNT | judge WINDOW | name WINDOW | looks WINDOW\n",
+        stderr);
     return 2;
   }
   return 0;

@@ -46,6 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Arguments{"--readings", "4294967297"},
                     Arguments{"--readings", "99999999999999999999999"}));
 
+INSTANTIATE_TEST_SUITE_P(RepeatedOptions, BadArguments,
+                         testing::Values(Arguments{"--json", "--json"},
+                                         Arguments{"--json", "--readings", "2", "--json"},
+                                         Arguments{"--readings=2", "--readings", "2"}));
+
 INSTANTIATE_TEST_SUITE_P(Seeds, BadArguments,
                          testing::Values(Arguments{"--seed", "abc"}, Arguments{"--seed", "-1"},
                                          Arguments{"--seed", "1.0"},

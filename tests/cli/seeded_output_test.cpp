@@ -199,7 +199,7 @@ TEST(PinnedMothersOutput, RepeatedChartsAndHelp) {
   EXPECT_EQ(outputDigest({"--mothers", "1122,2111,1221,2221", "--readings", "3", "--json"}),
             "2054e4167d3c086aa308c975779979570452b656268799b53654d32e3eb93449");
   EXPECT_EQ(outputDigest({"--help"}),
-            "293d7b8ed2dd98ebdd67f248547ce3218241992fb74c4cd2d237cd9d5d13f942");
+            "132518959d2f77652ab6d5bfd2f59390f5c084af898578b7f7dc5554159bd45a");
 }
 
 }  // namespace

@@ -106,6 +106,7 @@ class ExitTest : public QObject {
   void submitChecksInOrder_data();
   void submitChecksInOrder();
   void requestTypedWithTheKeyboard();
+  void entriesAreCutToLengthsThatAlwaysReachTheBrowser();
 
  private:
   DesktopGuard guard_;
@@ -375,6 +376,39 @@ void ExitTest::requestTypedWithTheKeyboard() {
   QVERIFY(decoded.has_value());
   QCOMPARE(*decoded, referralParameters(typed[0], typed[1], QStringLiteral("Your Message\r\n"),
                                         typed[2], typed[3], links::programHomeAddress()));
+}
+
+// Whatever is pasted, each box keeps at most its length, also when a full message box is typed
+// into at its front; the longest request, every character encoded at its longest, stays far
+// below the 128 KiB that one argument of a process may hold.
+void ExitTest::entriesAreCutToLengthsThatAlwaysReachTheBrowser() {
+  ExitWindow exit;
+  frmExit& window = exit.window;
+  exit.showActive();
+  const QString euros(3000, u'€');
+  const QString email = QStringLiteral("a@b.") + euros;
+  const QString friendEmail = QStringLiteral("b@a.") + euros;
+  QLineEdit* const boxes[] = {window.txtName, window.txtEmail, window.txtFriendName,
+                              window.txtFriendEmail};
+  const QString pasted[] = {euros, email, euros, friendEmail};
+  for (int i = 0; i < 4; ++i) {
+    boxes[i]->clear();
+    boxes[i]->insert(pasted[i]);
+  }
+  window.txtMessage->clear();
+  window.txtMessage->insertPlainText(euros);
+  window.txtMessage->moveCursor(QTextCursor::Start);
+  window.txtMessage->insertPlainText(QStringLiteral("\U0001F600"));
+
+  QTest::mouseClick(window.cmdSubmit, Qt::LeftButton);
+  QCOMPARE(exit.launcher.addresses.size(), 1);
+  const QString address = exit.launcher.addresses.front();
+  QVERIFY(address.toUtf8().size() < 32 * 1024);
+  const auto decoded = decodeFormQuery(address.mid(address.indexOf(u'?') + 1).toLatin1());
+  QVERIFY(decoded.has_value());
+  QCOMPARE(*decoded,
+           referralParameters(euros.left(100), email.left(254), euros.left(2000), euros.left(100),
+                              friendEmail.left(254), links::programHomeAddress()));
 }
 
 QTEST_MAIN(ExitTest)
