@@ -67,19 +67,18 @@ kill_an_instance
 starts_normally
 
 echo "An empty lock file, one of random bytes, and a folder in its place"
-: >"$lock"
-starts_normally
-head -c 300 /dev/urandom >"$lock"
-starts_normally
-mkdir "$lock"
-starts_normally
-rmdir "$lock"
+for spoil in ': >"$lock"' 'head -c 300 /dev/urandom >"$lock"' 'mkdir "$lock"'; do
+  eval "$spoil"
+  starts_normally
+  rm -rf "$lock"
+done
 
-# one_refused: one of the two starts $one and $other shows its message, left in $message; the
-# other is left in $runs.
+# one_refused: of the two starts $one and $other, one shows its message ($message, $refused);
+# the other runs ($runs).
 one_refused() {
-  message=$(windows "$one" "QX Geomancy") runs=$other
-  [ -n "$message" ] || message=$(windows "$other" "QX Geomancy") runs=$one
+  refused=$one runs=$other
+  message=$(windows "$one" "QX Geomancy")
+  [ -n "$message" ] || { refused=$other runs=$one && message=$(windows "$other" "QX Geomancy"); }
   [ -n "$message" ]
 }
 
@@ -90,10 +89,9 @@ for round in 1 2 3; do
   "$program" &
   other=$!
   wait_until "round $round: neither start said it was already running" one_refused
-  main=$(wait_for_program_window "$runs" main)
   press "$message" Return
-  [ "$runs" = "$one" ] && ends "$other" 0 || ends "$one" 0
-  leave "$runs" "$main"
+  ends "$refused" 0
+  leave "$runs" "$(wait_for_program_window "$runs" main)"
 done
 
 echo "Qt's own options: the window comes as without them"

@@ -60,35 +60,27 @@ TEST(CastExecutable, OutputThatCannotBeWrittenExitsWithOneAndSaysSo) {
 // and the status a shell gives for that signal.
 TEST(CastExecutable, SignalEndsTheRunAfterAWholeReading) {
   for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
     const pid_t child = fork();
-    ASSERT_NE(child, -1);
     if (child == 0) {
-      dup2(pipeEnds[1], STDOUT_FILENO);
-      close(pipeEnds[0]);
-      close(pipeEnds[1]);
+      dup2(ends[1], STDOUT_FILENO);
       execl(QXG_CAST_PATH, QXG_CAST_PATH, "--json", "--readings", "100000000", nullptr);
       _exit(127);
     }
-    close(pipeEnds[1]);
+    close(ends[1]);
     std::string out;
     char block[1 << 14];
-    for (ssize_t n; (n = read(pipeEnds[0], block, sizeof block)) > 0;) {
-      if (out.size() < (1u << 20) && out.size() + static_cast<std::size_t>(n) >= (1u << 20)) {
-        kill(child, signal);
-      }
+    for (ssize_t n; (n = read(ends[0], block, sizeof block)) > 0;) {
+      if (out.size() < (1u << 20) && out.size() + n >= (1u << 20)) kill(child, signal);
       out.append(block, static_cast<std::size_t>(n));
     }
-    close(pipeEnds[0]);
+    close(ends[0]);
     int waited = 0;
     ASSERT_EQ(waitpid(child, &waited, 0), child);
-    ASSERT_TRUE(WIFEXITED(waited)) << "signal " << signal;
-    EXPECT_EQ(WEXITSTATUS(waited), status);
-    const std::vector<std::string> lines = splitLines(out);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(out.back(), '\n');
-    for (const std::string& line : lines) EXPECT_NO_THROW(JsonReader::parse(line)) << line;
+    EXPECT_TRUE(WIFEXITED(waited) && WEXITSTATUS(waited) == status) << "signal " << signal;
+    EXPECT_TRUE(out.ends_with('\n'));
+    for (const std::string& line : splitLines(out)) EXPECT_NO_THROW(JsonReader::parse(line));
   }
 }
 
