@@ -17,6 +17,7 @@
 #include "link_label.h"
 #include "look.h"
 #include "message_presenter.h"
+#include "plain_text_box.h"
 #include "random_source.h"
 #include "resume_next.h"
 #include "tell_a_friend.h"
@@ -233,7 +234,7 @@ void frmExit::createReferAFriend() {
       QStringLiteral("Opens a page in your web browser that sends your friend a recommendation"));
   connect(cmdSubmit, &QPushButton::clicked, this, &frmExit::cmdSubmit_Click);
 
-  txtMessage = new QPlainTextEdit(Frame2);
+  txtMessage = new PlainTextBox(Frame2);
   txtMessage->setObjectName(QStringLiteral("txtMessage"));
   txtMessage->setGeometry(twips::rect(4800, 3600, 1815, 495));
   txtMessage->setTabChangesFocus(true);

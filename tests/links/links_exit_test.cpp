@@ -1,9 +1,11 @@
 // The exit window: its appeal, loading hidden but on top, its links, and the refer-a-friend
 // form as a user fills it in, with the program's message boxes and with real ones.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -107,6 +109,7 @@ class ExitTest : public QObject {
   void submitChecksInOrder();
   void requestTypedWithTheKeyboard();
   void entriesAreCutToLengthsThatAlwaysReachTheBrowser();
+  void pastingFromAnEmptyClipboardPastesNothing();
 
  private:
   DesktopGuard guard_;
@@ -400,6 +403,17 @@ void ExitTest::entriesAreCutToLengthsThatAlwaysReachTheBrowser() {
   QCOMPARE(decodeFormQuery(address.mid(address.indexOf(u'?') + 1).toLatin1()),
            referralParameters(euros.left(100), pasted[1].left(254), euros.left(2000),
                               euros.left(100), pasted[3].left(254), links::programHomeAddress()));
+}
+
+// An X11 clipboard that nobody owns comes as data without a format; Qt's own text box would crash
+// on it.
+void ExitTest::pastingFromAnEmptyClipboardPastesNothing() {
+  ExitWindow exit;
+  exit.showActive();
+  exit.window.txtMessage->setFocus();
+  QApplication::clipboard()->setMimeData(new QMimeData);
+  QTest::keyClick(exit.window.txtMessage, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(exit.window.txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
 }
 
 QTEST_MAIN(ExitTest)
