@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "caster.h"
+#include "exact_odds.h"
 #include "geomancy.h"
 #include "random_source.h"
 #include "reading.h"
@@ -129,10 +130,11 @@ class CountingBuffer final : public std::streambuf {
 
 constexpr std::string_view kLinesPerRun = "1000000";
 
-// qxgeomancy-cast --json --readings 1000000 --seed 1, argument reading to exit status.
-void runJsonCaster(benchmark::State& state, std::ostream& out) {
-  const std::vector<std::string_view> arguments{"--json", "--readings", kLinesPerRun, "--seed",
-                                                "1"};
+// qxgeomancy-cast --json --readings 1000000 --seed 1 and the further arguments, argument reading
+// to exit status.
+void runJsonCaster(benchmark::State& state, std::ostream& out,
+                   std::vector<std::string_view> arguments = {}) {
+  arguments.insert(arguments.end(), {"--json", "--readings", kLinesPerRun, "--seed", "1"});
   std::ostringstream err;
   for (auto _ : state) {
     if (qxcast::runCaster(arguments, out, err) != qxcast::kExitSuccess) {
@@ -156,6 +158,20 @@ void BM_CasterJsonToDevNull(benchmark::State& state) {
   runJsonCaster(state, out);
 }
 BENCHMARK(BM_CasterJsonToDevNull)->Unit(benchmark::kMillisecond);
+
+// The same with the houses, the Index, the Way of the Point and the perfection of houses 1 and 7
+// in every line.
+void BM_CasterAnalysesToDevNull(benchmark::State& state) {
+  std::ofstream out("/dev/null", std::ios::binary);
+  runJsonCaster(state, out, {"--houses", "--quesited", "7"});
+}
+BENCHMARK(BM_CasterAnalysesToDevNull)->Unit(benchmark::kMillisecond);
+
+// The exact odds over all 65,536 sets of Mothers, with the perfection of houses 1 and 7.
+void BM_ExactOdds(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(geomancy::exactOdds(1, 7));
+}
+BENCHMARK(BM_ExactOdds)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

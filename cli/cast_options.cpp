@@ -1,9 +1,12 @@
 #include "cast_options.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 #include <vector>
+
+#include "house_chart.h"
 
 namespace qxcast {
 namespace {
@@ -13,6 +16,8 @@ using geomancy::kRowsPerFigure;
 
 constexpr std::string_view kUsage =
     R"(Usage: qxgeomancy-cast [--json] [--readings N] [--seed S | --mothers A,B,C,D]
+                       [--houses] [--quesited N [--querent M]] [--svg FILE]
+       qxgeomancy-cast --odds [--json] [--quesited N [--querent M]]
 
 Casts geomantic readings: the Shield chart of fifteen figures (four Mothers, four
 Daughters, four Nieces, two Witnesses and the Judge), the Reconciler (the Judge
@@ -27,13 +32,25 @@ Options:
                      four digits of 1 (one point) and 2 (two points), top row
                      first, as in 1122,2111,1221,2221; with --readings N the
                      same chart is shown N times; not together with --seed
+  --houses           the twelve houses and the court, the Index (Part of
+                     Fortune) and the Way of the Point of each reading
+  --quesited N       the modes of perfection (occupation, conjunction,
+                     mutation, translation) between the querent's house and
+                     house N, 2 to 12
+  --querent M        the querent's house, 1 to 12 (default 1); only with
+                     --quesited, and not the same house
+  --odds             cast nothing: count over all 65536 sets of Mothers how
+                     often each figure is the Judge, each house holds the
+                     Index and, with --quesited, each mode of perfection occurs
+  --svg FILE         also draw the reading as an SVG picture into FILE (one
+                     reading only); with --houses, the house chart beside it
   --help             show this text and exit
 
 A value may also follow its option after "=", as in --readings=10; each option
 may be given once.
-Exit status: 0 on success, 1 if the output cannot be written, 2 for bad
-arguments; stopped by SIGINT (Ctrl+C) or SIGTERM, it ends after the reading it
-is writing, with status 130 or 143.
+Exit status: 0 on success, 1 if the output or the picture cannot be written, 2
+for bad arguments; stopped by SIGINT (Ctrl+C) or SIGTERM, it ends after the
+reading it is writing, with status 130 or 143.
 )";
 
 // A whole number written in decimal digits only: no sign, no blanks, no exponent.
@@ -140,13 +157,40 @@ class ArgumentReader {
     while (next_ < arguments_.size() && result_.ok() && !result_.options.help) {
       readOne(arguments_[next_++]);
     }
-    if (result_.ok() && !result_.options.help && result_.options.mothers && result_.options.seed) {
-      fail("--seed cannot be used with --mothers: given Mothers leave nothing to chance");
-    }
+    if (result_.ok() && !result_.options.help) checkTogether();
     return result_;
   }
 
  private:
+  [[nodiscard]] bool given(std::string_view name) const {
+    return std::find(seen_.begin(), seen_.end(), name) != seen_.end();
+  }
+
+  // The options that cannot go together, once all are read.
+  void checkTogether() {
+    const CastOptions& options = result_.options;
+    if (options.mothers && options.seed) {
+      return fail("--seed cannot be used with --mothers: given Mothers leave nothing to chance");
+    }
+    if (given("--querent") && !options.quesited) return fail("--querent needs --quesited");
+    if (options.quesited && *options.quesited == options.querent) {
+      return fail("--querent and --quesited name the same house, " +
+                  std::to_string(options.querent));
+    }
+    if (options.odds) {
+      for (const std::string_view other :
+           {"--seed", "--mothers", "--readings", "--houses", "--svg"}) {
+        if (given(other)) {
+          return fail("--odds counts over every chart and casts none: not with " +
+                      std::string(other));
+        }
+      }
+    }
+    if (options.svg && options.readings > 1) {
+      return fail("--svg draws one reading, not " + std::to_string(options.readings));
+    }
+  }
+
   void readOne(std::string_view argument) {
     if (!argument.starts_with("--")) {
       return fail("unexpected argument " + quoteArgument(argument) + "; see --help");
@@ -156,28 +200,18 @@ class ArgumentReader {
     std::optional<std::string_view> attached;
     if (equals != std::string_view::npos) attached = argument.substr(equals + 1);
 
-    const bool known = name == "--help" || name == "--json" || name == "--readings" ||
-                       name == "--seed" || name == "--mothers";
-    if (!known) return fail("unknown option " + quoteArgument(name) + "; see --help");
-    if (std::find(seen_.begin(), seen_.end(), name) != seen_.end()) {
-      return fail("option " + std::string(name) + " is given more than once");
-    }
+    const auto option = std::find_if(kOptions.begin(), kOptions.end(),
+                                     [name](const Option& known) { return known.name == name; });
+    if (option == kOptions.end())
+      return fail("unknown option " + quoteArgument(name) + "; see --help");
+    if (given(name)) return fail("option " + std::string(name) + " is given more than once");
     seen_.push_back(name);
 
-    if (name == "--help" || name == "--json") {
+    if (option->flag != nullptr) {
       if (attached) return fail("option " + std::string(name) + " takes no value");
-      (name == "--help" ? result_.options.help : result_.options.json) = true;
-    } else if (name == "--readings") {
-      readValue(name, attached, [this](std::string_view value) { readings(value); });
-    } else if (name == "--seed") {
-      readValue(name, attached, [this](std::string_view value) { seed(value); });
-    } else {
-      readValue(name, attached, [this](std::string_view value) { mothers(value); });
+      result_.options.*option->flag = true;
+      return;
     }
-  }
-
-  template <typename Apply>
-  void readValue(std::string_view name, std::optional<std::string_view> attached, Apply apply) {
     std::string_view value;
     if (attached) {
       value = *attached;
@@ -185,7 +219,7 @@ class ArgumentReader {
       value = arguments_[next_++];
     }
     if (value.empty()) return fail("option " + std::string(name) + " needs a value");
-    apply(value);
+    (this->*option->read)(value);
   }
 
   void readings(std::string_view value) {
@@ -234,7 +268,44 @@ class ArgumentReader {
     result_.options.mothers = figures;
   }
 
+  void house(std::string_view name, std::string_view value, int lowest, std::optional<int>& house) {
+    const auto number = parseWholeNumber<int>(value, lowest, geomancy::kHouseCount);
+    if (!number) {
+      return fail(std::string(name) + " needs a house from " + std::to_string(lowest) + " to " +
+                  std::to_string(geomancy::kHouseCount) + ", not " + quoteArgument(value));
+    }
+    house = *number;
+  }
+
+  void quesited(std::string_view value) { house("--quesited", value, 2, result_.options.quesited); }
+
+  void querent(std::string_view value) {
+    std::optional<int> number;
+    house("--querent", value, 1, number);
+    if (number) result_.options.querent = *number;
+  }
+
+  void svg(std::string_view value) { result_.options.svg = std::string(value); }
+
   void fail(std::string message) { result_.error = std::move(message); }
+
+  struct Option {
+    std::string_view name;
+    bool CastOptions::*flag;                         // an option without a value sets this
+    void (ArgumentReader::*read)(std::string_view);  // an option with a value reads it here
+  };
+  static constexpr std::array<Option, 10> kOptions{{
+      {"--help", &CastOptions::help, nullptr},
+      {"--json", &CastOptions::json, nullptr},
+      {"--houses", &CastOptions::houses, nullptr},
+      {"--odds", &CastOptions::odds, nullptr},
+      {"--readings", nullptr, &ArgumentReader::readings},
+      {"--seed", nullptr, &ArgumentReader::seed},
+      {"--mothers", nullptr, &ArgumentReader::mothers},
+      {"--quesited", nullptr, &ArgumentReader::quesited},
+      {"--querent", nullptr, &ArgumentReader::querent},
+      {"--svg", nullptr, &ArgumentReader::svg},
+  }};
 
   std::span<const std::string_view> arguments_;
   std::size_t next_ = 0;

@@ -24,6 +24,15 @@ struct CastOptions {
   std::optional<std::uint64_t> seed;
   // Given Mothers replace the casting; every reading then shows the same chart.
   std::optional<Mothers> mothers;
+  // The house chart, the Index and the Way of the Point with each reading.
+  bool houses = false;
+  // The modes of perfection between the querent's house and the quesited's, with each reading.
+  int querent = 1;
+  std::optional<int> quesited;
+  // Exact counts over every possible chart instead of readings.
+  bool odds = false;
+  // A picture of the one reading, written to this file.
+  std::optional<std::string> svg;
 };
 
 // Either the options or one line that says what is wrong with the arguments.

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "cast_options.h"
+#include "chart_svg.h"
 #include "interruption.h"
+#include "odds_output.h"
 #include "random_source.h"
 #include "reading.h"
 #include "reading_caster.h"
@@ -21,7 +23,8 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 class ReadingWriter {
  public:
-  ReadingWriter(const CastOptions& options, std::ostream& out) : options_(options), out_(out) {
+  ReadingWriter(const CastOptions& options, std::ostream& out)
+      : options_(options), analyses_{options.houses, options.querent, options.quesited}, out_(out) {
     buffer_.reserve(kFlushSize + 4096);
   }
 
@@ -29,10 +32,10 @@ class ReadingWriter {
   // no point in casting on.
   bool write(const Reading& reading, std::uint32_t number) {
     if (options_.json) {
-      appendJson(buffer_, reading);
+      appendJson(buffer_, reading, analyses_);
     } else {
       appendPlainHeading(number);
-      appendPlain(buffer_, reading);
+      appendPlain(buffer_, reading, analyses_);
     }
     if (interruption() != 0) return false;
     return buffer_.size() < kFlushSize || flush();
@@ -69,26 +72,41 @@ class ReadingWriter {
   }
 
   const CastOptions& options_;
+  const Analyses analyses_;
   std::ostream& out_;
   std::string buffer_;
 };
 
-void writeReadings(const CastOptions& options, ReadingWriter& writer) {
+// Returns the last reading written.
+Reading writeReadings(const CastOptions& options, ReadingWriter& writer) {
   if (options.mothers) {
     const Reading reading = readingFromMothers(*options.mothers);
     countUpTo(options.readings,
               [&](std::uint32_t number) { return writer.write(reading, number); });
-    return;
+    return reading;
   }
   geomancy::ReadingCaster caster(options.seed.value_or(geomancy::clockSeed()));
+  Reading reading;
   countUpTo(options.readings, [&](std::uint32_t number) {
-    return writer.write(readingFromChart(caster.next()), number);
+    reading = readingFromChart(caster.next());
+    return writer.write(reading, number);
   });
+  return reading;
 }
 
 int outputFailed(std::ostream& err) {
   err << kProgramName << ": cannot write the output\n";
   return kExitOutputFailed;
+}
+
+int writeOdds(const CastOptions& options, std::ostream& out, std::ostream& err) {
+  const geomancy::ExactOdds odds = options.quesited
+                                       ? geomancy::exactOdds(options.querent, *options.quesited)
+                                       : geomancy::exactOdds();
+  std::string text;
+  (options.json ? appendOddsJson : appendOddsPlain)(text, odds);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  return out.flush() ? kExitSuccess : outputFailed(err);
 }
 
 }  // namespace
@@ -103,9 +121,15 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
     out << usageText();
     return out.flush() ? kExitSuccess : outputFailed(err);
   }
-  ReadingWriter writer(parsed.options, out);
-  writeReadings(parsed.options, writer);
+  const CastOptions& options = parsed.options;
+  if (options.odds) return writeOdds(options, out, err);
+  ReadingWriter writer(options, out);
+  const Reading last = writeReadings(options, writer);
   if (!writer.finish()) return outputFailed(err);
+  if (options.svg && !writeWholeFile(*options.svg, chartSvg(last, options.houses))) {
+    err << kProgramName << ": cannot write the picture to " << quoteArgument(*options.svg) << '\n';
+    return kExitOutputFailed;
+  }
   const int signal = interruption();
   return signal == 0 ? kExitSuccess : kExitSignalBase + signal;
 }

@@ -3,8 +3,11 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <initializer_list>
 
+#include "chart_text.h"
 #include "geomancy.h"
+#include "house_chart.h"
 
 namespace qxcast {
 namespace {
@@ -55,10 +58,6 @@ constexpr std::array<LabelledText, 9> kPlainTexts{{
     {"Significance: ", &CatalogueEntry::significance},
 }};
 
-constexpr std::string_view kOnePointDrawing = "    *\n";
-constexpr std::string_view kTwoPointsDrawing = "  *   *\n";
-constexpr std::string_view kReconcilerCaption = "Reconciler Figure";
-
 // The fifteen positions of the chart, then the Reconciler.
 constexpr int kReconcilerPlace = kFigureCount;
 constexpr int kFigurePlaces = kFigureCount + 1;
@@ -74,29 +73,73 @@ void appendFigureJson(std::string& out, const Figure& figure) {
   out += ']';
 }
 
-void appendFigurePlain(std::string& out, std::string_view caption, const Figure& figure) {
-  out += caption;
-  out += ": ";
-  out += modGeomancy::entryForMask(geomancy::maskOf(figure)).figureName;
-  out += '\n';
-  for (const auto row : figure) {
-    out += row == geomancy::kOnePoint ? kOnePointDrawing : kTwoPointsDrawing;
-  }
-  out += '\n';
-}
+// The Way of the Point for a row depends on that row of the figures alone, which the Mothers and
+// Daughters decide: eight bits, the Mothers' the low four.
+constexpr int kRowSlices = 1 << 8;
 
 // Every JSON line has the same frame, and only the figures in it and the Judge's texts differ; a
 // figure's rows always stand just before a "]". So a line is the frame with eight characters
 // written into each of its sixteen places, then the Judge's texts, all worked out once from the
-// catalogue. Plain text is made the same way from each figure drawn under each caption.
+// catalogue; so are the house figures' keys and the Way of the Point of every row slice.
 struct Pieces {
   std::string jsonFrame;
   std::array<std::size_t, kFigurePlaces> jsonPlaces{};
   std::array<std::array<char, 8>, kMaskCount> jsonRows{};
   std::array<std::string, kMaskCount> jsonJudgeTexts;
-  std::array<std::array<std::string, kMaskCount>, kFigurePlaces> plainFigures;
+  std::array<std::array<std::string, kMaskCount>, kMaskCount> jsonKeyPairs;  // "KEY1","KEY2"
+  // From the end of the houses to the start of the ways, by the Index's points.
+  std::array<std::string, 8 * geomancy::kHouseCount + 1> jsonIndex;
+  // "[a,b]" and "{"house":h,"figure_of":"querent"}" (then "quesited"), by house.
+  std::array<std::array<std::string, geomancy::kHouseCount + 1>, geomancy::kHouseCount + 1>
+      jsonPairs;
+  std::array<std::array<std::string, 2>, geomancy::kHouseCount + 1> jsonConjunctions;
+  // ","perfection":{"querent":M,"quesited":N, by the two houses.
+  std::array<std::array<std::string, geomancy::kHouseCount + 1>, geomancy::kHouseCount + 1>
+      jsonPerfections;
+  std::array<std::array<std::string, kRowSlices>, geomancy::kRowsPerFigure> jsonWays;
   std::array<std::string, kMaskCount> plainJudgeTexts;
 };
+
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::string out;
+  for (const std::string_view part : parts) out += part;
+  return out;
+}
+
+int rowSlice(const geomancy::ShieldMasks& chart, int row) {
+  unsigned slice = 0;
+  for (int position = 0; position < 8; ++position) {
+    slice |= ((static_cast<unsigned>(chart[position]) >> (row - 1)) & 1u) << position;
+  }
+  return static_cast<int>(slice);
+}
+
+// A chart whose row `row` is the slice's, every other row two points.
+geomancy::ShieldMasks chartOfSlice(int row, int slice) {
+  geomancy::ShieldMasks chart{};
+  for (int position = 0; position < kFigureCount; ++position) {
+    chart[position] = position < 8 ? static_cast<FigureMask>(((slice >> position) & 1) << (row - 1))
+                                   : geomancy::addMasks(chart[geomancy::parentsOf(position)[0]],
+                                                        chart[geomancy::parentsOf(position)[1]]);
+  }
+  return chart;
+}
+
+std::string jsonWay(const geomancy::WayOfThePoint& way) {
+  std::string out =
+      joined({"{\"row\":", std::to_string(way.row),
+              ",\"established\":", way.established ? "true" : "false", ",\"branches\":["});
+  for (std::size_t branch = 0; branch < way.branches.size(); ++branch) {
+    out += branch > 0 ? ",[" : "[";
+    for (std::size_t step = 0; step < way.branches[branch].size(); ++step) {
+      if (step > 0) out += ',';
+      appendJsonString(out, geomancy::positionName(way.branches[branch][step]));
+    }
+    out += ']';
+  }
+  out += "]}";
+  return out;
+}
 
 void addJsonPlace(Pieces& pieces, int place) {
   pieces.jsonFrame += '[';
@@ -134,7 +177,7 @@ std::string jsonJudgeTexts(const CatalogueEntry& judge) {
     out += "\":";
     appendJsonString(out, judge.*text.text);
   }
-  out += "}}\n";
+  out += '}';
   return out;
 }
 
@@ -162,10 +205,39 @@ Pieces buildPieces() {
     const CatalogueEntry& entry = modGeomancy::entryForMask(figureMask);
     pieces.jsonJudgeTexts[mask] = jsonJudgeTexts(entry);
     pieces.plainJudgeTexts[mask] = plainJudgeTexts(entry);
-    for (int place = 0; place < kFigurePlaces; ++place) {
-      const std::string_view caption =
-          place == kReconcilerPlace ? kReconcilerCaption : geomancy::figureCaption(place);
-      appendFigurePlain(pieces.plainFigures[place][mask], caption, figure);
+  }
+  for (int first = 0; first < kMaskCount; ++first) {
+    for (int second = 0; second < kMaskCount; ++second) {
+      std::string& pair = pieces.jsonKeyPairs[first][second];
+      appendJsonString(pair, modGeomancy::entryForMask(static_cast<FigureMask>(first)).key);
+      pair += ',';
+      appendJsonString(pair, modGeomancy::entryForMask(static_cast<FigureMask>(second)).key);
+    }
+  }
+  for (int points = 4 * geomancy::kHouseCount; points <= 8 * geomancy::kHouseCount; ++points) {
+    const int house = points % geomancy::kHouseCount == 0 ? geomancy::kHouseCount
+                                                          : points % geomancy::kHouseCount;
+    pieces.jsonIndex[points] = joined({"],\"index\":{\"points\":", std::to_string(points),
+                                       ",\"house\":", std::to_string(house), "},\"way\":["});
+  }
+  for (int a = 1; a <= geomancy::kHouseCount; ++a) {
+    for (int b = 1; b <= geomancy::kHouseCount; ++b) {
+      pieces.jsonPairs[a][b] = joined({"[", std::to_string(a), ",", std::to_string(b), "]"});
+    }
+    for (int b = 1; b <= geomancy::kHouseCount; ++b) {
+      pieces.jsonPerfections[a][b] = joined({",\"perfection\":{\"querent\":", std::to_string(a),
+                                             ",\"quesited\":", std::to_string(b)});
+    }
+    for (const int whose : {0, 1}) {
+      pieces.jsonConjunctions[a][whose] =
+          joined({"{\"house\":", std::to_string(a),
+                  ",\"figure_of\":", whose == 0 ? "\"querent\"}" : "\"quesited\"}"});
+    }
+  }
+  for (int row = 1; row <= geomancy::kRowsPerFigure; ++row) {
+    for (int slice = 0; slice < kRowSlices; ++slice) {
+      pieces.jsonWays[row - 1][slice] =
+          jsonWay(geomancy::wayOfThePoint(chartOfSlice(row, slice), row));
     }
   }
   return pieces;
@@ -174,6 +246,52 @@ Pieces buildPieces() {
 const Pieces& pieces() {
   static const Pieces kPieces = buildPieces();
   return kPieces;
+}
+
+void appendHousesJson(std::string& out, const geomancy::ShieldMasks& chart) {
+  const Pieces& p = pieces();
+  out += ",\"houses\":[";
+  for (int house = 1; house < geomancy::kHouseCount; house += 2) {
+    if (house > 1) out += ',';
+    out += p.jsonKeyPairs[geomancy::houseFigure(chart, house)]
+                         [geomancy::houseFigure(chart, house + 1)];
+  }
+  out += p.jsonIndex[geomancy::partOfFortune(chart).points];
+  for (int row = 1; row <= geomancy::kRowsPerFigure; ++row) {
+    if (row > 1) out += ',';
+    out += p.jsonWays[row - 1][rowSlice(chart, row)];
+  }
+  out += ']';
+}
+
+template <typename Pairs>
+void appendPairsJson(std::string& out, std::string_view key, const Pairs& pairs) {
+  const Pieces& p = pieces();
+  out += key;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (i > 0) out += ',';
+    out += p.jsonPairs[pairs[i].a][pairs[i].b];
+  }
+  out += ']';
+}
+
+void appendPerfectionJson(std::string& out, const geomancy::Perfection& perfection) {
+  const Pieces& p = pieces();
+  out += p.jsonPerfections[perfection.querent][perfection.quesited];
+  out += perfection.occupation ? ",\"occupation\":true" : ",\"occupation\":false";
+  out += ",\"conjunction\":[";
+  for (std::size_t i = 0; i < perfection.conjunction.size(); ++i) {
+    if (i > 0) out += ',';
+    const auto& conjunction = perfection.conjunction[i];
+    out +=
+        p.jsonConjunctions[conjunction.house]
+                          [conjunction.figureOf == geomancy::Perfection::Significator::Querent ? 0
+                                                                                               : 1];
+  }
+  out += ']';
+  appendPairsJson(out, ",\"mutation\":[", perfection.mutation);
+  appendPairsJson(out, ",\"translation\":[", perfection.translation);
+  out += perfection.perfects() ? ",\"perfects\":true}" : ",\"perfects\":false}";
 }
 
 }  // namespace
@@ -229,7 +347,7 @@ void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
-void appendJson(std::string& out, const Reading& reading) {
+void appendJson(std::string& out, const Reading& reading, const Analyses& analyses) {
   const Pieces& p = pieces();
   const std::size_t start = out.size();
   out += p.jsonFrame;
@@ -239,15 +357,26 @@ void appendJson(std::string& out, const Reading& reading) {
   }
   std::memcpy(line + p.jsonPlaces[kReconcilerPlace], p.jsonRows[reading.reconciler].data(), 8);
   out += p.jsonJudgeTexts[reading.judge()];
+  if (analyses.houses) appendHousesJson(out, reading.chart);
+  if (analyses.quesited) {
+    appendPerfectionJson(out,
+                         geomancy::perfection(reading.chart, analyses.querent, *analyses.quesited));
+  }
+  out += "}\n";
 }
 
-void appendPlain(std::string& out, const Reading& reading) {
-  const Pieces& p = pieces();
-  for (int position = 0; position < kFigureCount; ++position) {
-    out += p.plainFigures[position][reading.chart[position]];
+void appendPlain(std::string& out, const Reading& reading, const Analyses& analyses) {
+  appendShieldDrawing(out, reading);
+  out += pieces().plainJudgeTexts[reading.judge()];
+  if (analyses.houses) {
+    out += '\n';
+    appendHouses(out, reading);
   }
-  out += p.plainFigures[kReconcilerPlace][reading.reconciler];
-  out += p.plainJudgeTexts[reading.judge()];
+  if (analyses.quesited) {
+    if (!analyses.houses) out += '\n';
+    appendPerfection(out,
+                     geomancy::perfection(reading.chart, analyses.querent, *analyses.quesited));
+  }
 }
 
 }  // namespace qxcast

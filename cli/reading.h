@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,10 +28,18 @@ struct Reading {
 
 [[nodiscard]] Reading readingFromMothers(const Mothers& mothers) noexcept;
 
-// Both append to `out`, ending with a newline. JSON is one object on one line; plain text draws
-// the figures with ASCII points and ends with the Judge's texts.
-void appendJson(std::string& out, const Reading& reading);
-void appendPlain(std::string& out, const Reading& reading);
+// What is read from each chart besides its figures and its Judge.
+struct Analyses {
+  bool houses = false;  // the houses, the Index and the Way of the Point
+  int querent = 1;
+  std::optional<int> quesited;  // the modes of perfection between the two houses
+};
+
+// Both append to `out`, ending with a newline. JSON is one object on one line, with the analyses'
+// keys after the Judge's texts; plain text draws the chart with ASCII points, then the Judge's
+// texts, then the analyses.
+void appendJson(std::string& out, const Reading& reading, const Analyses& analyses = {});
+void appendPlain(std::string& out, const Reading& reading, const Analyses& analyses = {});
 
 // `text` as a JSON string literal, quotes included. UTF-8 passes through unchanged.
 void appendJsonString(std::string& out, std::string_view text);

@@ -51,6 +51,19 @@ INSTANTIATE_TEST_SUITE_P(RepeatedOptions, BadArguments,
                                          Arguments{"--json", "--readings", "2", "--json"},
                                          Arguments{"--readings=2", "--readings", "2"}));
 
+INSTANTIATE_TEST_SUITE_P(Analyses, BadArguments,
+                         testing::Values(Arguments{"--quesited", "1"},
+                                         Arguments{"--quesited", "13"},
+                                         Arguments{"--quesited", "7", "--querent", "0"},
+                                         Arguments{"--quesited", "7", "--querent", "7"},
+                                         Arguments{"--querent", "2"},
+                                         Arguments{"--quesited", "7", "--quesited", "8"},
+                                         Arguments{"--odds", "--seed", "1"},
+                                         Arguments{"--odds", "--mothers", kWorkedMothers},
+                                         Arguments{"--odds", "--readings", "1"},
+                                         Arguments{"--svg", "a.svg", "--readings", "2"},
+                                         Arguments{"--svg="}, Arguments{"--houses=yes"}));
+
 INSTANTIATE_TEST_SUITE_P(Seeds, BadArguments,
                          testing::Values(Arguments{"--seed", "abc"}, Arguments{"--seed", "-1"},
                                          Arguments{"--seed", "1.0"},

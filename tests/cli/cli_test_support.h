@@ -36,9 +36,9 @@ inline std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
-// A small, strict reader of compact JSON as the caster writes it (objects, arrays, strings and
-// whole numbers, no blanks between tokens), so that the tests check the output against an
-// independent reading of the format rather than against its own writer.
+// A small, strict reader of compact JSON as the caster writes it (objects, arrays, strings,
+// true and false, and whole numbers, no blanks between tokens), so that the tests check the output
+// against an independent reading of the format rather than against its own writer.
 struct JsonValue {
   double number = 0;
   std::string string;
@@ -79,7 +79,9 @@ class JsonReader {
 
   JsonValue value() {
     JsonValue v;
-    if (peek() == '{') {
+    if (text_.substr(at_).starts_with("[]") || text_.substr(at_).starts_with("{}")) {
+      at_ += 2;
+    } else if (peek() == '{') {
       do {
         ++at_;
         std::string name = string();
@@ -95,6 +97,10 @@ class JsonReader {
       expect(']');
     } else if (peek() == '"') {
       v.string = string();
+    } else if (peek() == 't' || peek() == 'f') {
+      v.string = peek() == 't' ? "true" : "false";  // a literal, told from a string by its use
+      if (text_.substr(at_, v.string.size()) != v.string) fail("bad literal");
+      at_ += v.string.size();
     } else {
       v.number = number();
     }

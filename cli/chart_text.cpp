@@ -1,0 +1,192 @@
+#include "chart_text.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "geomancy.h"
+
+namespace qxcast {
+namespace {
+
+using geomancy::FigureMask;
+using geomancy::kRowsPerFigure;
+
+constexpr std::size_t kWidth = 80;
+
+// Lines of text on which pieces are placed by the column of their middle.
+class Canvas {
+ public:
+  explicit Canvas(int lines) : lines_(static_cast<std::size_t>(lines), std::string(kWidth, ' ')) {}
+
+  void place(int line, int middle, std::string_view text) {
+    const auto start = static_cast<std::size_t>(middle) - (text.size() - 1) / 2;
+    lines_[static_cast<std::size_t>(line)].replace(start, text.size(), text);
+  }
+
+  // A figure's four rows from `line` down, "*" for one point and "* *" for two.
+  void placeFigure(int line, int middle, FigureMask figure) {
+    for (int row = 0; row < kRowsPerFigure; ++row) {
+      place(line + row, middle, (figure >> row) & 1u ? "*" : "* *");
+    }
+  }
+
+  void appendTo(std::string& out) const {
+    for (const std::string& line : lines_) {
+      out.append(line, 0, line.find_last_not_of(' ') + 1);
+      out += '\n';
+    }
+  }
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+struct Placed {
+  int position;
+  std::string_view label;
+  int middle;
+};
+
+// Right to left, as the chart is read: Mother 1 stands at the far right.
+constexpr std::array<Placed, 8> kTopRow{{{7, "4", 4},
+                                         {6, "3", 14},
+                                         {5, "2", 24},
+                                         {4, "1", 34},
+                                         {3, "4", 44},
+                                         {2, "3", 54},
+                                         {1, "2", 64},
+                                         {0, "1", 74}}};
+constexpr std::array<Placed, 4> kNieces{
+    {{11, "Niece 4", 9}, {10, "Niece 3", 29}, {9, "Niece 2", 49}, {8, "Niece 1", 69}}};
+constexpr std::array<Placed, 2> kWitnesses{
+    {{geomancy::kLeftWitness, "Left Witness", 19}, {geomancy::kRightWitness, "Right Witness", 59}}};
+constexpr int kJudgeMiddle = 39;
+constexpr int kReconcilerMiddle = 59;
+
+constexpr std::array<std::string_view, kRowsPerFigure> kRowNames{"head", "neck", "body", "feet"};
+
+std::string_view nameOf(FigureMask figure) {
+  return modGeomancy::entryForMask(figure).figureName;
+}
+
+// "Label" padded to `width`, then the text.
+void appendLine(std::string& out, std::string_view label, std::size_t width,
+                std::string_view text) {
+  out += label;
+  out.append(width > label.size() ? width - label.size() : 1, ' ');
+  out += text;
+  out += '\n';
+}
+
+// Items after a label, separated by "; " and wrapped within the width under the first item.
+void appendList(std::string& out, std::string_view label, const std::vector<std::string>& items) {
+  constexpr std::size_t kIndent = 15;
+  std::string line(label);
+  line.resize(kIndent, ' ');
+  if (items.empty()) line += "none";
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::string item = items[i] + (i + 1 < items.size() ? ";" : "");
+    if (line.size() > kIndent && line.size() + 1 + item.size() > kWidth) {
+      out += line;
+      out += '\n';
+      line.assign(kIndent, ' ');
+    } else if (line.size() > kIndent) {
+      line += ' ';
+    }
+    line += item;
+  }
+  out += line;
+  out += '\n';
+}
+
+std::string housePair(const geomancy::Perfection::HousePair& pair) {
+  return "houses " + std::to_string(pair.a) + " and " + std::to_string(pair.b);
+}
+
+}  // namespace
+
+void appendShieldDrawing(std::string& out, const Reading& reading) {
+  Canvas canvas(25);
+  canvas.place(0, 19, "Daughters");
+  canvas.place(0, 59, "Mothers");
+  for (const Placed& figure : kTopRow) {
+    canvas.place(1, figure.middle, figure.label);
+    canvas.placeFigure(2, figure.middle, reading.chart[figure.position]);
+  }
+  for (const Placed& figure : kNieces) {
+    canvas.place(7, figure.middle, figure.label);
+    canvas.placeFigure(8, figure.middle, reading.chart[figure.position]);
+  }
+  for (const Placed& figure : kWitnesses) {
+    canvas.place(13, figure.middle, figure.label);
+    canvas.placeFigure(14, figure.middle, reading.chart[figure.position]);
+  }
+  canvas.place(19, kJudgeMiddle, "Judge");
+  canvas.placeFigure(20, kJudgeMiddle, reading.judge());
+  canvas.place(19, kReconcilerMiddle, "Reconciler");
+  canvas.placeFigure(20, kReconcilerMiddle, reading.reconciler);
+  out += "The Shield chart, read from right to left\n\n";
+  canvas.appendTo(out);
+  for (int position = 0; position < geomancy::kFigureCount; ++position) {
+    appendLine(out, geomancy::positionName(position), 14, nameOf(reading.chart[position]));
+  }
+  appendLine(out, "Reconciler", 14, nameOf(reading.reconciler));
+  out += '\n';
+}
+
+void appendHouses(std::string& out, const Reading& reading) {
+  out += "Houses\n";
+  for (int house = 1; house <= geomancy::kHouseCount; ++house) {
+    const std::string number = std::to_string(house);
+    appendLine(out, std::string(4 - number.size(), ' ') + number, 6,
+               nameOf(geomancy::houseFigure(reading.chart, house)));
+  }
+  out += "Court\n";
+  appendLine(out, "  Right Witness", 17, nameOf(reading.chart[geomancy::kRightWitness]));
+  appendLine(out, "  Left Witness", 17, nameOf(reading.chart[geomancy::kLeftWitness]));
+  appendLine(out, "  Judge", 17, nameOf(reading.judge()));
+  appendLine(out, "  Reconciler", 17, nameOf(reading.reconciler));
+  const geomancy::PartOfFortune index = geomancy::partOfFortune(reading.chart);
+  out += "\nIndex: " + std::to_string(index.points) + " points, house " +
+         std::to_string(index.house) + "\n\nWay of the Point\n";
+  for (int row = 1; row <= kRowsPerFigure; ++row) {
+    const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(reading.chart, row);
+    std::string label = "  Row " + std::to_string(row) + ", ";
+    label += kRowNames[static_cast<std::size_t>(row - 1)];
+    if (!way.established) appendLine(out, label, 15, "not established");
+    for (const auto& branch : way.branches) {
+      std::string steps;
+      for (const std::int8_t position : branch) {
+        if (!steps.empty()) steps += ", ";
+        steps += geomancy::positionName(position);
+      }
+      appendLine(out, label, 15, steps);
+      label.clear();
+    }
+  }
+  out += '\n';
+}
+
+void appendPerfection(std::string& out, const geomancy::Perfection& perfection) {
+  using Significator = geomancy::Perfection::Significator;
+  out += "Perfection between house " + std::to_string(perfection.querent) +
+         ", the querent's, and house " + std::to_string(perfection.quesited) + ", the quesited's\n";
+  appendLine(out, "  Occupation:", 15, perfection.occupation ? "yes" : "no");
+  std::vector<std::string> items;
+  for (const auto& conjunction : perfection.conjunction) {
+    items.push_back("house " + std::to_string(conjunction.house) + ", the " +
+                    (conjunction.figureOf == Significator::Querent ? "querent's" : "quesited's") +
+                    " figure");
+  }
+  appendList(out, "  Conjunction:", items);
+  items.clear();
+  for (const auto& pair : perfection.mutation) items.push_back(housePair(pair));
+  appendList(out, "  Mutation:", items);
+  items.clear();
+  for (const auto& pair : perfection.translation) items.push_back(housePair(pair));
+  appendList(out, "  Translation:", items);
+  out += perfection.perfects() ? "  The chart perfects.\n\n" : "  No perfection.\n\n";
+}
+
+}  // namespace qxcast

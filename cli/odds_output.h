@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "exact_odds.h"
+
+namespace qxcast {
+
+// The exact counts as a table with percentages, or as one JSON object on one line:
+// {"sets":65536,"judge":{KEY:count,...},"index":{"1":count,...,"12":count}}, and with the
+// perfection counts "perfection":{"querent":M,"quesited":N,"occupation":c,...,"perfects":c}.
+void appendOddsPlain(std::string& out, const geomancy::ExactOdds& odds);
+void appendOddsJson(std::string& out, const geomancy::ExactOdds& odds);
+
+}  // namespace qxcast

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "figure_mask.h"
+#include "house_chart.h"
+
+namespace geomancy {
+
+// Counts over every possible chart: each of the 65,536 sets of four Mothers once. Divided by
+// kSets, the counts are the exact chances of a fair casting, not estimates.
+struct ExactOdds {
+  static constexpr std::uint32_t kSets = 1u << (kMotherCount * kRowsPerFigure);
+
+  struct PerfectionCounts {
+    int querent = 0;
+    int quesited = 0;
+    // The sets of Mothers in which each mode is found, and in which any is.
+    std::uint32_t occupation = 0;
+    std::uint32_t conjunction = 0;
+    std::uint32_t mutation = 0;
+    std::uint32_t translation = 0;
+    std::uint32_t perfects = 0;
+  };
+
+  std::array<std::uint32_t, kMaskCount> judge{};       // by the Judge's mask
+  std::array<std::uint32_t, kHouseCount + 1> index{};  // by the Index's house; [0] unused
+  std::optional<PerfectionCounts> perfection;          // for one pair of houses, if asked
+};
+
+[[nodiscard]] ExactOdds exactOdds();
+// With the modes of perfection between the two houses (1 to 12, not the same).
+[[nodiscard]] ExactOdds exactOdds(int querent, int quesited);
+
+}  // namespace geomancy
