@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral(QXG_APP_ID));
   DesktopPlatform platform;
   Program program(platform.seams());
-  program.StartProgram();
+  program.startProgram();
   fonts.wait();
   // Every size of the icon is decoded and sent to the desktop when it is set: not before the
   // casting window's first picture.

@@ -3,29 +3,21 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPixmapCache>
-#include <QScreen>
 #include <functional>
 
 #include "instance_lock.h"
+#include "look.h"
 #include "message_presenter.h"
 #include "process_end.h"
-#include "promotion.h"
-#include "resume_next.h"
+#include "promotion_labels.h"
+#include "skip_on_failure.h"
 #include "update_reminder.h"
 
 namespace {
 
-using geomancy::resumeNext;
+using geomancy::skipOnFailure;
 
 const QString kAlreadyRunning = QStringLiteral("Application is already running");
-
-void centreOnScreen(QWidget& window) {
-  if (const QScreen* screen = window.screen()) {
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
-  }
-}
 
 void showActive(QWidget& window) {
   window.show();
@@ -49,29 +41,28 @@ Program::Program(const Seams& seams)
 
 Program::~Program() = default;
 
-void Program::StartProgram() {
-  // The program ends through EndProgram only: not when its last window closes, and not by Qt
+void Program::startProgram() {
+  // The program ends through endProgram only: not when its last window closes, and not by Qt
   // closing the windows one by one when the desktop asks it to quit (the casting window's close
   // handling would then bring up the exit window).
   QGuiApplication::setQuitOnLastWindowClosed(false);
   QCoreApplication::instance()->installEventFilter(this);
   if (anotherInstanceRunning()) {
-    resumeNext([&] { seams_.messages.inform(kAlreadyRunning); });
-    EndProgram();
+    skipOnFailure([&] { seams_.messages.inform(kAlreadyRunning); });
+    endProgram();
     return;
   }
-  resumeNext([&] { programState_.random.seed(geomancy::clockSeed()); });
-  resumeNext([&] { CheckUpdateReminder(seams_); });
-  resumeNext([&] { showCastingWindow(); });
-  resumeNext([&] {
-    links::CoBrand_Randomize(programState_.random, programState_.intCoBrandRandomNumber,
-                             casting_.touch().promotionLabels());
+  skipOnFailure([&] { programState_.random.seed(geomancy::clockSeed()); });
+  skipOnFailure([&] { checkUpdateReminder(seams_); });
+  skipOnFailure([&] { showCastingWindow(); });
+  skipOnFailure([&] {
+    choosePromotion(programState_.random, promotionNumber_, casting_.touch().promotionLabels());
   });
 }
 
 bool Program::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
-    if (state_ != State::Ended) EndProgram();
+    if (state_ != State::Ended) endProgram();
     return true;
   }
   return QObject::eventFilter(watched, event);
@@ -80,81 +71,81 @@ bool Program::eventFilter(QObject* watched, QEvent* event) {
 // A platform that cannot tell lets the program run.
 bool Program::anotherInstanceRunning() {
   bool running = false;
-  resumeNext([&] { running = seams_.instanceLock.anotherInstanceRunning(); });
+  skipOnFailure([&] { running = seams_.instanceLock.anotherInstanceRunning(); });
   return running;
 }
 
 void Program::showCastingWindow() {
-  frmMain& casting = casting_.touch();
-  centreOnScreen(casting);
+  CastingWindow& casting = casting_.touch();
+  look::centreOnScreen(casting);
   showActive(casting);
   state_ = State::Casting;
 }
 
-void Program::EndProgram() {
+void Program::endProgram() {
   ending_ = true;
   const std::function<void()> closers[] = {[this] { casting_.close(); },
                                            [this] { result_.close(); }, [this] { exit_.close(); }};
   for (const auto& close : closers) {
-    resumeNext(close);
+    skipOnFailure(close);
     // The exit window's close handling ends the program itself; this call does not resume.
     if (state_ == State::Ended) return;
   }
   state_ = State::Ended;
-  resumeNext([&] { seams_.instanceLock.release(); });
+  skipOnFailure([&] { seams_.instanceLock.release(); });
   seams_.processEnd.endProcess(0);
 }
 
-std::unique_ptr<frmMain> Program::createCastingWindow() {
-  auto window = std::make_unique<frmMain>(
+std::unique_ptr<CastingWindow> Program::createCastingWindow() {
+  auto window = std::make_unique<CastingWindow>(
       programState_, seams_.launcher,
-      [this]() -> modGeomancy::DisplayFields& { return result_.touch(); });
-  connect(window.get(), &frmMain::readingComplete, this, &Program::onReadingComplete);
-  connect(window.get(), &frmMain::unloaded, this, &Program::onMainWindowUnloaded);
+      [this]() -> geomancy::DisplayFields& { return result_.touch(); });
+  connect(window.get(), &CastingWindow::readingComplete, this, &Program::onReadingComplete);
+  connect(window.get(), &CastingWindow::unloaded, this, &Program::onMainWindowUnloaded);
   return window;
 }
 
-std::unique_ptr<frmDisplay> Program::createResultWindow() {
-  auto window = std::make_unique<frmDisplay>(seams_.launcher);
-  connect(window.get(), &frmDisplay::backChosen, this, &Program::onBackChosen);
-  connect(window.get(), &frmDisplay::unloaded, this, &Program::onMainWindowUnloaded);
+std::unique_ptr<ResultWindow> Program::createResultWindow() {
+  auto window = std::make_unique<ResultWindow>(seams_.launcher);
+  connect(window.get(), &ResultWindow::backChosen, this, &Program::onBackChosen);
+  connect(window.get(), &ResultWindow::unloaded, this, &Program::onMainWindowUnloaded);
   return window;
 }
 
-std::unique_ptr<frmExit> Program::createExitWindow() {
-  auto window =
-      std::make_unique<frmExit>(programState_.random, seams_.launcher, seams_.messages, referral_);
-  connect(window.get(), &frmExit::exitChosen, this, &Program::EndProgram);
-  connect(window.get(), &frmExit::unloaded, this, &Program::EndProgram);
-  centreOnScreen(*window);
+std::unique_ptr<ExitWindow> Program::createExitWindow() {
+  auto window = std::make_unique<ExitWindow>(programState_.random, seams_.launcher, seams_.messages,
+                                             referral_);
+  connect(window.get(), &ExitWindow::exitChosen, this, &Program::endProgram);
+  connect(window.get(), &ExitWindow::unloaded, this, &Program::endProgram);
+  look::centreOnScreen(*window);
   return window;
 }
 
 void Program::onReadingComplete() {
   if (ending_) return;
-  resumeNext([&] { casting_.hide(); });
-  resumeNext([&] {
-    frmDisplay& result = result_.touch();
-    centreOnScreen(result);
+  skipOnFailure([&] { casting_.hide(); });
+  skipOnFailure([&] {
+    ResultWindow& result = result_.touch();
+    look::centreOnScreen(result);
     showActive(result);
   });
-  resumeNext([&] { hideExitWindow(); });
+  skipOnFailure([&] { hideExitWindow(); });
   state_ = State::Result;
 }
 
 void Program::onBackChosen() {
   if (ending_) return;
-  resumeNext([&] { casting_.touch().startNewReading(); });
-  resumeNext([&] { showActive(casting_.touch()); });
-  resumeNext([&] { result_.close(); });
-  resumeNext([&] { hideExitWindow(); });
+  skipOnFailure([&] { casting_.touch().startNewReading(); });
+  skipOnFailure([&] { showActive(casting_.touch()); });
+  skipOnFailure([&] { result_.close(); });
+  skipOnFailure([&] { hideExitWindow(); });
   state_ = State::Casting;
 }
 
 // The close handling of the casting and the result window: the exit window takes their place.
 void Program::onMainWindowUnloaded() {
   if (ending_) return;
-  resumeNext([&] { showExitWindow(); });
+  skipOnFailure([&] { showExitWindow(); });
   state_ = State::Leaving;
 }
 

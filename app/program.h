@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <cstdint>
 
-#include "frm_display.h"
-#include "frm_exit.h"
-#include "frm_main.h"
+#include "casting_window.h"
+#include "exit_window.h"
 #include "program_state.h"
+#include "referral_request.h"
+#include "result_window.h"
 #include "seams.h"
-#include "tell_a_friend.h"
 #include "window_slot.h"
 
 // The program's shell: it brings the program up, decides what follows each window's events,
@@ -29,28 +30,29 @@ class Program : public QObject {
 
   // Runs once at the start: refuses a second instance, seeds the random source, runs the update
   // reminder, shows the casting window and chooses its promotion label.
-  void StartProgram();
+  void startProgram();
 
   [[nodiscard]] State state() const { return state_; }
   [[nodiscard]] geomancy::ProgramState& programState() { return programState_; }
-  [[nodiscard]] frmMain* castingWindow() const { return casting_.get(); }
-  [[nodiscard]] frmDisplay* resultWindow() const { return result_.get(); }
-  [[nodiscard]] frmExit* exitWindow() const { return exit_.get(); }
+  [[nodiscard]] std::int16_t promotionNumber() const { return promotionNumber_; }
+  [[nodiscard]] CastingWindow* castingWindow() const { return casting_.get(); }
+  [[nodiscard]] ResultWindow* resultWindow() const { return result_.get(); }
+  [[nodiscard]] ExitWindow* exitWindow() const { return exit_.get(); }
 
  public slots:
   // Closes every open window, each running its close handling, and ends the process with
   // status 0. It may be entered again from a close handling; that call ends the process.
-  void EndProgram();
+  void endProgram();
 
  protected:
   // A request from the desktop to quit (the application menu's Quit on macOS, the end of the
-  // session) ends the program through EndProgram, as the exit window's Exit does.
+  // session) ends the program through endProgram, as the exit window's Exit does.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::unique_ptr<frmMain> createCastingWindow();
-  std::unique_ptr<frmDisplay> createResultWindow();
-  std::unique_ptr<frmExit> createExitWindow();
+  std::unique_ptr<CastingWindow> createCastingWindow();
+  std::unique_ptr<ResultWindow> createResultWindow();
+  std::unique_ptr<ExitWindow> createExitWindow();
 
   [[nodiscard]] bool anotherInstanceRunning();
   void showCastingWindow();
@@ -62,12 +64,14 @@ class Program : public QObject {
 
   Seams seams_;
   geomancy::ProgramState programState_;
-  modTellAFriend::Referral referral_;
+  referral::Request referral_;
+  // The promotion choice's draw, as the promotion labels were ordered by it.
+  std::int16_t promotionNumber_ = 0;
   State state_ = State::Starting;
-  // Set once EndProgram has begun: the windows it closes must not bring the exit window back.
+  // Set once endProgram has begun: the windows it closes must not bring the exit window back.
   bool ending_ = false;
   // Declared first, so destroyed last: the casting window reaches the result window's fields.
-  WindowSlot<frmExit> exit_;
-  WindowSlot<frmDisplay> result_;
-  WindowSlot<frmMain> casting_;
+  WindowSlot<ExitWindow> exit_;
+  WindowSlot<ResultWindow> result_;
+  WindowSlot<CastingWindow> casting_;
 };

@@ -3,10 +3,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "calendar.h"
 #include "message_presenter.h"
 #include "seams.h"
 #include "settings_store.h"
-#include "web_pages.h"
+#include "web_page.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ std::optional<QDate> fromText(const QString& text, const QLocale& locale, QDate 
 
 }  // namespace reminderDate
 
-void CheckUpdateReminder(const Seams& seams) {
+void checkUpdateReminder(const Seams& seams) {
   const QDate today = seams.calendar.today();
   const QLocale locale = seams.calendar.locale();
   const QString todayText = reminderDate::toText(today, locale);
@@ -126,5 +127,5 @@ void CheckUpdateReminder(const Seams& seams) {
 
   const bool yes = seams.messages.askYesNo(kQuestion);
   if (!seams.settings.write(kSection, kKey, todayText)) return;
-  if (yes) modHelp::OpenUpdatePage(seams.launcher);
+  if (yes) openWebPage(seams.launcher, web::Page::UpdatePage);
 }

@@ -7,25 +7,11 @@
 
 struct Seams;
 
-// Today's date and the user's date format.
-class Calendar {
- public:
-  virtual ~Calendar() = default;
-  [[nodiscard]] virtual QDate today() const = 0;
-  [[nodiscard]] virtual QLocale locale() const = 0;
-};
-
-class SystemCalendar final : public Calendar {
- public:
-  [[nodiscard]] QDate today() const override { return QDate::currentDate(); }
-  [[nodiscard]] QLocale locale() const override { return QLocale(); }
-};
-
 // Once per start, before the casting window: if the reminder last asked (or the program first
 // ran) more than 14 days before or after today, asks whether to look for an update, stores
 // today, and opens the update page on Yes. A stored date it cannot read is replaced by today's,
 // without a question. The first failure ends it silently.
-void CheckUpdateReminder(const Seams& seams);
+void checkUpdateReminder(const Seams& seams);
 
 // The date as the reminder stores it: the user's short date format with the year in four digits.
 namespace reminderDate {

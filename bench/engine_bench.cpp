@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "caster.h"
+#include "catalogue.h"
 #include "exact_odds.h"
-#include "geomancy.h"
 #include "random_source.h"
 #include "reading.h"
 #include "reading_caster.h"
@@ -32,9 +32,9 @@ constexpr std::array<Figure, 8> kJudges{{{1, 1, 1, 1},
                                          {2, 2, 2, 2}}};
 
 // Display fields that only look at what they are given, standing in for the result window.
-class CountingFields final : public modGeomancy::DisplayFields {
+class CountingFields final : public geomancy::DisplayFields {
  public:
-  void setDisplayField(modGeomancy::DisplayField, std::string_view text) override {
+  void setDisplayField(geomancy::DisplayField, std::string_view text) override {
     characters_ += text.size();
   }
   [[nodiscard]] std::size_t characters() const { return characters_; }
@@ -66,19 +66,19 @@ void BM_CoreReading(benchmark::State& state) {
   for (auto _ : state) {
     const qxcast::Reading reading = qxcast::readingFromChart(caster.next());
     benchmark::DoNotOptimize(reading);
-    benchmark::DoNotOptimize(&modGeomancy::entryForMask(reading.judge()));
+    benchmark::DoNotOptimize(&geomancy::entryForMask(reading.judge()));
   }
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CoreReading);
 
 void BM_ShowFigureResult(benchmark::State& state) {
-  modGeomancy::Identifier identifier;
+  geomancy::Identifier identifier;
   CountingFields fields;
   std::size_t next = 0;
   for (auto _ : state) {
     const Figure& judge = kJudges[next++ % kJudges.size()];
-    identifier.ShowFigureResult(judge[0], judge[1], judge[2], judge[3], fields);
+    identifier.identify(judge[0], judge[1], judge[2], judge[3], fields);
   }
   benchmark::DoNotOptimize(fields.characters());
   state.SetItemsProcessed(state.iterations());
@@ -88,7 +88,7 @@ BENCHMARK(BM_ShowFigureResult);
 void BM_EntryForRows(benchmark::State& state) {
   std::size_t next = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(modGeomancy::entryForRows(kJudges[next++ % kJudges.size()]));
+    benchmark::DoNotOptimize(geomancy::entryForRows(kJudges[next++ % kJudges.size()]));
   }
   state.SetItemsProcessed(state.iterations());
 }

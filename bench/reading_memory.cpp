@@ -2,7 +2,7 @@
 // keyboard as a user does (sixteen presses of Space, then Alt+B for Back) with every window
 // drawn, and the heap in use and the resident size reported at reading 500 and at the last.
 // Run it on a display of its own:
-//   tests/app/run_under_xvfb.sh build/bench/qxg_reading_memory [READINGS]   (default 5000)
+//   tests/e2e/run_under_xvfb.sh build/bench/qxg_reading_memory [READINGS]   (default 5000)
 #include <malloc.h>
 
 #include <QApplication>
@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
   EndlessRandomSource draws;
   Program program(Seams{draws, platform.launcher, platform.messages, platform.settings,
                         platform.calendar, platform.instanceLock, platform.processEnd});
-  program.StartProgram();
+  program.startProgram();
 
   Memory warm{};
   for (int reading = 1; reading <= readings; ++reading) {

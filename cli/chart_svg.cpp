@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "geomancy.h"
+#include "catalogue.h"
 #include "house_chart.h"
 
 namespace qxcast {
@@ -84,7 +84,7 @@ void appendFigure(std::string& out, const Place& place) {
       point(place.middle + kPointStep, y);
     }
   }
-  const std::string_view name = modGeomancy::entryForMask(place.figure).figureName;
+  const std::string_view name = geomancy::entryForMask(place.figure).figureName;
   const std::size_t dash = name.find(" - ");
   const int below = place.top + 4 * kRowStep + 2;
   appendText(out, place.middle, below, place.caption, true);

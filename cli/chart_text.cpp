@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "geomancy.h"
+#include "catalogue.h"
 
 namespace qxcast {
 namespace {
@@ -67,7 +67,7 @@ constexpr int kReconcilerMiddle = 59;
 constexpr std::array<std::string_view, kRowsPerFigure> kRowNames{"head", "neck", "body", "feet"};
 
 std::string_view nameOf(FigureMask figure) {
-  return modGeomancy::entryForMask(figure).figureName;
+  return geomancy::entryForMask(figure).figureName;
 }
 
 // "Label" padded to `width`, then the text.

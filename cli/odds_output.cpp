@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "geomancy.h"
+#include "catalogue.h"
 #include "reading.h"
 
 namespace qxcast {
@@ -35,7 +35,7 @@ void appendCountLine(std::string& out, std::string_view label, std::uint32_t cou
 void appendOddsPlain(std::string& out, const geomancy::ExactOdds& odds) {
   out += "Exact odds over all " + std::to_string(geomancy::ExactOdds::kSets) +
          " sets of Mothers\n\nJudge\n";
-  for (const modGeomancy::CatalogueEntry& entry : modGeomancy::catalogue()) {
+  for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     appendCountLine(out, entry.figureName, odds.judge[geomancy::maskOf(entry.pattern)]);
   }
   out += "\nIndex\n";
@@ -56,7 +56,7 @@ void appendOddsPlain(std::string& out, const geomancy::ExactOdds& odds) {
 
 void appendOddsJson(std::string& out, const geomancy::ExactOdds& odds) {
   out += "{\"sets\":" + std::to_string(geomancy::ExactOdds::kSets) + ",\"judge\":{";
-  for (const modGeomancy::CatalogueEntry& entry : modGeomancy::catalogue()) {
+  for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     if (out.back() != '{') out += ',';
     appendJsonString(out, entry.key);
     out += ':' + std::to_string(odds.judge[geomancy::maskOf(entry.pattern)]);

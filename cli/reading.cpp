@@ -5,18 +5,18 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "catalogue.h"
 #include "chart_text.h"
-#include "geomancy.h"
 #include "house_chart.h"
 
 namespace qxcast {
 namespace {
 
+using geomancy::CatalogueEntry;
 using geomancy::Figure;
 using geomancy::FigureMask;
 using geomancy::kFigureCount;
 using geomancy::kMaskCount;
-using modGeomancy::CatalogueEntry;
 
 // The chart's positions as the JSON groups them: name, first position, number of figures.
 struct JsonGroup {
@@ -202,16 +202,16 @@ Pieces buildPieces() {
     std::string rows;
     appendFigureJson(rows, figure);
     rows.copy(pieces.jsonRows[mask].data(), pieces.jsonRows[mask].size(), 1);  // past the "["
-    const CatalogueEntry& entry = modGeomancy::entryForMask(figureMask);
+    const CatalogueEntry& entry = geomancy::entryForMask(figureMask);
     pieces.jsonJudgeTexts[mask] = jsonJudgeTexts(entry);
     pieces.plainJudgeTexts[mask] = plainJudgeTexts(entry);
   }
   for (int first = 0; first < kMaskCount; ++first) {
     for (int second = 0; second < kMaskCount; ++second) {
       std::string& pair = pieces.jsonKeyPairs[first][second];
-      appendJsonString(pair, modGeomancy::entryForMask(static_cast<FigureMask>(first)).key);
+      appendJsonString(pair, geomancy::entryForMask(static_cast<FigureMask>(first)).key);
       pair += ',';
-      appendJsonString(pair, modGeomancy::entryForMask(static_cast<FigureMask>(second)).key);
+      appendJsonString(pair, geomancy::entryForMask(static_cast<FigureMask>(second)).key);
     }
   }
   for (int points = 4 * geomancy::kHouseCount; points <= 8 * geomancy::kHouseCount; ++points) {

@@ -7,12 +7,12 @@ set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}
 if [ -z "${QXG_OPENED_RECORD:-}" ]; then
-  exec tests/app/run_under_xvfb.sh "$PWD/docs/screenshots.sh" "$build"
+  exec tests/e2e/run_under_xvfb.sh "$PWD/docs/screenshots.sh" "$build"
 fi
 for tool in xwd convert xdotool; do
   command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
 done
-. tests/app/x_session.sh
+. tests/e2e/x_session.sh
 trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 
 shoot() {
@@ -35,7 +35,7 @@ program=$!
 main=$(wait_for_program_window "$program" main)
 focus "$main"
 for press in $(seq 15); do xdotool key space; done
-"$build/tests/app/x_read_window" figures "$main" 15 >/dev/null
+"$build/tests/e2e/x_read_window" figures "$main" 15 >/dev/null
 shoot "$main" casting-window.png
 xdotool key space
 result=$(wait_for_program_window "$program" main "$main")

@@ -13,6 +13,14 @@ FrameBox::FrameBox(const QString& caption, QWidget* parent)
   setAccessibleName(caption);
 }
 
+FrameBox* createFrameBox(QWidget& parent, const char* objectName, const QString& caption,
+                         const QRect& geometry) {
+  auto* frame = new FrameBox(caption, &parent);
+  frame->setObjectName(QString::fromLatin1(objectName));
+  frame->setGeometry(geometry);
+  return frame;
+}
+
 void FrameBox::setCaptionFont(const QFont& font) {
   captionFont_ = font;
   update();

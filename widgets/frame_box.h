@@ -14,7 +14,6 @@ class FrameBox : public QWidget {
 
   [[nodiscard]] QString caption() const { return caption_; }
   void setCaptionFont(const QFont& font);
-  [[nodiscard]] QFont captionFont() const { return captionFont_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -23,3 +22,7 @@ class FrameBox : public QWidget {
   QString caption_;
   QFont captionFont_;
 };
+
+// A frame box with its objectName and geometry, made a child of `parent`.
+FrameBox* createFrameBox(QWidget& parent, const char* objectName, const QString& caption,
+                         const QRect& geometry);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 namespace look {
@@ -13,6 +14,25 @@ QFont verdana(double points, Weight weight, Underline underline) {
   font.setBold(weight == Weight::Bold);
   font.setUnderline(underline == Underline::Yes);
   return font;
+}
+
+QLabel* createTextLabel(QWidget& parent, const char* objectName, const QString& text,
+                        const QRect& geometry) {
+  auto* label = new QLabel(text, &parent);
+  label->setObjectName(QString::fromLatin1(objectName));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setGeometry(geometry);
+  return label;
+}
+
+void centreOnScreen(QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) return;
+  QRect frame = window.frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window.move(frame.topLeft());
 }
 
 void setColours(QWidget& widget, const QColor& background, const QColor& text) {

@@ -4,14 +4,14 @@
 #include <QFont>
 #include <QString>
 
+class QLabel;
+class QRect;
 class QWidget;
 
-// The program's shared look: its colours, its fonts and its window title.
+// The program's shared look: its colours, its fonts and its windows' title.
 namespace look {
 
 inline const QString kWindowTitle = QStringLiteral("QX Geomancy v1.0");
-// The title of every message box.
-inline const QString kApplicationTitle = QStringLiteral("QX Geomancy");
 
 inline constexpr QColor kDarkGrey{58, 58, 58};
 inline constexpr QColor kLightOrange{255, 192, 128};
@@ -26,6 +26,14 @@ enum class Underline { No, Yes };
 // Verdana at the given point size where it is installed, otherwise the closest sans face.
 [[nodiscard]] QFont verdana(double points, Weight weight = Weight::Regular,
                             Underline underline = Underline::No);
+
+// A label of plain text with its objectName and geometry, wrapping its words from the top left,
+// made a child of `parent`.
+[[nodiscard]] QLabel* createTextLabel(QWidget& parent, const char* objectName, const QString& text,
+                                      const QRect& geometry);
+
+// Moves the window to the middle of the screen it is on.
+void centreOnScreen(QWidget& window);
 
 // Paints the widget's own background in `background` and its text in `text`.
 void setColours(QWidget& widget, const QColor& background, const QColor& text);

@@ -8,6 +8,6 @@ cd "$(dirname "$0")/../.."
 
 qxg_install_packages
 qxg_build build-startup Release -DQXG_BUILD_TESTS=OFF
-exec tests/app/run_under_xvfb.sh build-startup/bench/qxg_startup_bench \
+exec tests/e2e/run_under_xvfb.sh build-startup/bench/qxg_startup_bench \
   --program build-startup/app/QXFreeGeomancy --bare build-startup/bench/qxg_bare_window \
   --rounds 41 "$@"

@@ -18,8 +18,8 @@
 
 #include "fake_platform.h"
 #include "link_label.h"
+#include "pages.h"
 #include "program.h"
-#include "web_pages.h"
 
 namespace {
 
@@ -43,11 +43,11 @@ class SeededRandomSource final : public geomancy::RandomSource {
 };
 
 QSet<QString> fixedAddresses() {
-  using links::Page;
+  using web::Page;
   QSet<QString> addresses;
   for (const Page page : {Page::ForumHome, Page::OnlineHelp, Page::UpdatePage, Page::DonatePage,
                           Page::FullyBrandedPage, Page::CoBrandPage, Page::SoftwareCatalogue}) {
-    addresses.insert(links::pageAddress(page));
+    addresses.insert(web::pageAddress(page));
   }
   return addresses;
 }
@@ -128,13 +128,12 @@ void MonkeyTest::startProgram() {
   platform_ = std::make_unique<FakePlatform>();
   platform_->messages.whileShown = [this] {
     const bool yes = below(2) == 0;
-    platform_->messages.answers.push_back(yes ? links::MessageAnswer::Yes
-                                              : links::MessageAnswer::No);
+    platform_->messages.answers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
   };
   program_ = std::make_unique<Program>(Seams{*draws_, platform_->launcher, platform_->messages,
                                              platform_->settings, platform_->calendar,
                                              platform_->instanceLock, platform_->processEnd});
-  program_->StartProgram();
+  program_->startProgram();
 }
 
 // One step at a time is pending, whichever event loop runs it.
@@ -206,7 +205,7 @@ void MonkeyTest::sendRandomEvent() {
   const int roll = below(100);
   // The casting window is pressed on half the time, so that readings get finished.
   if (window->objectName() == QLatin1String("frmMain") && below(2) == 0) {
-    event = QStringLiteral("Space in frmMain");
+    event = QStringLiteral("Space in CastingWindow");
     if (QWidget* target = keyTarget()) QTest::keyClick(target, Qt::Key_Space);
   } else if (roll < 40) {
     event = QStringLiteral("a click in ") + where;
@@ -315,7 +314,7 @@ void MonkeyTest::check(const QString& event) {
   }
   const auto rows = static_cast<int>(state.chart.rows().size());
   int drawn = 0;
-  if (frmMain* casting = program_->castingWindow()) {
+  if (CastingWindow* casting = program_->castingWindow()) {
     for (const QLabel* box : casting->findChildren<QLabel*>()) {
       if (box->objectName().startsWith(QLatin1String("picCircle_")) && !box->isHidden()) ++drawn;
     }
@@ -340,7 +339,7 @@ void MonkeyTest::check(const QString& event) {
       }
     }
   }
-  const QString referAFriend = links::pageAddress(links::Page::ReferAFriend) + QLatin1Char('?');
+  const QString referAFriend = web::pageAddress(web::Page::ReferAFriend) + QLatin1Char('?');
   for (const QString& address : platform_->launcher.addresses) {
     if (!fixedAddresses_.contains(address) && !address.startsWith(referAFriend)) {
       return fail(event, QStringLiteral("opened %1").arg(address));

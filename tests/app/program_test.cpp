@@ -11,7 +11,7 @@
 
 #include "fake_platform.h"
 
-using modGeomancy::DisplayField;
+using geomancy::DisplayField;
 
 namespace {
 
@@ -55,8 +55,8 @@ geomancy::RowValue shownRow(QWidget* window, int index) {
   return 0;
 }
 
-bool allFieldsBlank(const frmDisplay& result) {
-  for (const DisplayField field : modGeomancy::kDisplayFields) {
+bool allFieldsBlank(const ResultWindow& result) {
+  for (const DisplayField field : geomancy::kDisplayFields) {
     if (!result.displayField(field).isEmpty()) return false;
   }
   return true;
@@ -95,7 +95,7 @@ class ProgramTest : public QObject {
 void ProgramTest::init() {
   platform_ = std::make_unique<FakePlatform>(std::vector<float>{0.0f});  // promotion choice
   program_ = std::make_unique<Program>(platform_->seams());
-  program_->StartProgram();
+  program_->startProgram();
 }
 
 void ProgramTest::cleanup() {
@@ -118,7 +118,7 @@ void ProgramTest::completeReading() {
 }
 
 void ProgramTest::startShowsAnEmptyCastingWindow() {
-  frmMain* casting = program_->castingWindow();
+  CastingWindow* casting = program_->castingWindow();
   QVERIFY(casting);
   QVERIFY(casting->isVisible());
   QCOMPARE(proceed(casting)->text(), QStringLiteral("Click to Cast Mother Figure 1"));
@@ -131,7 +131,7 @@ void ProgramTest::startShowsAnEmptyCastingWindow() {
 
 void ProgramTest::sixteenPressesMakeOneReading() {
   scriptReading(kMothers);
-  frmMain* casting = program_->castingWindow();
+  CastingWindow* casting = program_->castingWindow();
   for (int press = 1; press <= 15; ++press) {
     const std::size_t drawsBefore = platform_->random.drawsTaken();
     proceed(casting)->click();
@@ -154,7 +154,7 @@ void ProgramTest::sixteenPressesMakeOneReading() {
   proceed(casting)->click();
   QCOMPARE(platform_->random.drawsTaken(), drawsBefore);
   QVERIFY(!casting->isVisible());
-  frmDisplay* result = program_->resultWindow();
+  ResultWindow* result = program_->resultWindow();
   QVERIFY(result->isVisible());
   QCOMPARE(program_->state(), Program::State::Result);
   QCOMPARE(proceed(casting)->text(), QStringLiteral("Click to See QX Geomancy Result"));
@@ -163,10 +163,10 @@ void ProgramTest::sixteenPressesMakeOneReading() {
   // The figure drawn in boxes 56 to 59, read top to bottom, is the one named.
   const geomancy::Figure judge{shownRow(casting, 56), shownRow(casting, 57), shownRow(casting, 58),
                                shownRow(casting, 59)};
-  const modGeomancy::CatalogueEntry* entry = modGeomancy::entryForRows(judge);
+  const geomancy::CatalogueEntry* entry = geomancy::entryForRows(judge);
   QVERIFY(entry);
   QCOMPARE(entry->key, std::string_view("CONJUNCTIO"));
-  for (const DisplayField field : modGeomancy::kDisplayFields) {
+  for (const DisplayField field : geomancy::kDisplayFields) {
     const std::string_view text = entry->text(field);
     QCOMPARE(result->displayField(field), QString::fromUtf8(text.data(), qsizetype(text.size())));
   }
@@ -174,8 +174,8 @@ void ProgramTest::sixteenPressesMakeOneReading() {
 
 void ProgramTest::pressesAfterTheLastOnlyBlankTheFields() {
   completeReading();
-  frmMain* casting = program_->castingWindow();
-  frmDisplay* result = program_->resultWindow();
+  CastingWindow* casting = program_->castingWindow();
+  ResultWindow* result = program_->resultWindow();
   proceed(casting)->click();
   QVERIFY(allFieldsBlank(*result));
   QCOMPARE(program_->programState().stepCounter, std::int16_t{17});
@@ -194,14 +194,14 @@ void ProgramTest::pressesAfterTheLastOnlyBlankTheFields() {
 void ProgramTest::backFromButtonAndMenuLeaveTheSameState() {
   for (const bool fromMenu : {false, true}) {
     completeReading();
-    frmDisplay* result = program_->resultWindow();
+    ResultWindow* result = program_->resultWindow();
     if (fromMenu) {
       result->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
     } else {
       result->findChild<QPushButton*>(QStringLiteral("cmdBack"))->click();
     }
     settle();
-    frmMain* casting = program_->castingWindow();
+    CastingWindow* casting = program_->castingWindow();
     QVERIFY(casting->isVisible());
     QVERIFY(!program_->resultWindow());
     QCOMPARE(visibleBoxes(casting), 0);
@@ -222,7 +222,7 @@ void ProgramTest::secondReadingSharesNothingWithTheFirst() {
   const geomancy::Figure via{1, 1, 1, 1};
   const geomancy::Figure viaMothers[4] = {via, via, via, via};
   scriptReading(viaMothers);
-  frmMain* casting = program_->castingWindow();
+  CastingWindow* casting = program_->castingWindow();
   const std::size_t drawsBefore = platform_->random.drawsTaken();
   pressTimes(1);
   QCOMPARE(platform_->random.drawsTaken() - drawsBefore, std::size_t{4});
@@ -232,7 +232,7 @@ void ProgramTest::secondReadingSharesNothingWithTheFirst() {
     QCOMPARE(shownRow(casting, index), geomancy::RowValue{1});
   for (int index = 32; index < 60; ++index)
     QCOMPARE(shownRow(casting, index), geomancy::RowValue{2});
-  frmDisplay* result = program_->resultWindow();
+  ResultWindow* result = program_->resultWindow();
   QVERIFY(result->isVisible());
   QCOMPARE(result->displayField(DisplayField::GeomancyName), QStringLiteral("Populus  The People"));
 }

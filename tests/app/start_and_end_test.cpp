@@ -1,5 +1,5 @@
 // How the program starts and ends, on fake seams: the order of the start, a second instance,
-// the states of the program with the windows each shows, and EndProgram entered again.
+// the states of the program with the windows each shows, and endProgram entered again.
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -101,7 +101,7 @@ void StartAndEndTest::cleanup() {
 void StartAndEndTest::start() {
   platform_ = std::make_unique<FakePlatform>(std::vector<float>{0.5f});
   program_ = std::make_unique<Program>(platform_->seams());
-  program_->StartProgram();
+  program_->startProgram();
 }
 
 void StartAndEndTest::take(Step step) {
@@ -154,12 +154,12 @@ void StartAndEndTest::theStartRunsInItsOrder() {
     bool castingOpen;
   };
   std::vector<Moment> moments;
-  platform_->messages.answers = {links::MessageAnswer::No};
+  platform_->messages.answers = {MessageAnswer::No};
   platform_->messages.whileShown = [&] {
     moments.push_back(Moment{platform_->instanceLock.asked, platform_->random.seeds().size(),
                              platform_->random.drawsTaken(), program_->castingWindow() != nullptr});
   };
-  program_->StartProgram();
+  program_->startProgram();
 
   QCOMPARE(moments.size(), std::size_t{1});
   QCOMPARE(moments[0].lockAsked, 1);
@@ -168,7 +168,7 @@ void StartAndEndTest::theStartRunsInItsOrder() {
   QVERIFY(!moments[0].castingOpen);
   QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
   QCOMPARE(platform_->random.drawsTaken(), std::size_t{1});
-  QCOMPARE(program_->programState().intCoBrandRandomNumber, std::int16_t{4});
+  QCOMPARE(program_->promotionNumber(), std::int16_t{4});
   QCOMPARE(program_->state(), Program::State::Casting);
   QCOMPARE(QSettings(platform_->settingsFile(), QSettings::IniFormat)
                .value(QStringLiteral("Settings/Duration")),
@@ -183,11 +183,11 @@ void StartAndEndTest::aSecondInstanceOnlySaysSoAndEnds() {
   program_ = std::make_unique<Program>(platform_->seams());
   QStringList onScreenWhileShown;
   platform_->messages.whileShown = [&] { onScreenWhileShown = visibleWindows(); };
-  program_->StartProgram();
+  program_->startProgram();
 
   QCOMPARE(platform_->messages.texts(),
            QStringList{QStringLiteral("Application is already running")});
-  QCOMPARE(platform_->messages.shown.front().kind, links::MessageKind::Information);
+  QCOMPARE(platform_->messages.shown.front().kind, MessageKind::Information);
   QVERIFY(platform_->messages.shown.front().over.isNull());
   QCOMPARE(onScreenWhileShown, QStringList{});
   QCOMPARE(platform_->processEnd.statuses, QList<int>{0});
@@ -253,7 +253,7 @@ void StartAndEndTest::statesShowTheirWindows() {
 void StartAndEndTest::endProgramEnteredAgainEndsOnce_data() {
   QTest::addColumn<QList<Step>>("steps");
   // The desktop's request to quit (Quit on macOS, the end of the session) ends the program the
-  // same way, through EndProgram, instead of Qt closing the windows and the exit window coming.
+  // same way, through endProgram, instead of Qt closing the windows and the exit window coming.
   QTest::addColumn<bool>("desktopQuits");
   QTest::newRow("from casting, exit window not loaded") << QList<Step>{} << false;
   QTest::newRow("from casting, exit window hidden") << QList{Step::Read, Step::Back} << false;
@@ -264,7 +264,7 @@ void StartAndEndTest::endProgramEnteredAgainEndsOnce_data() {
   QTest::newRow("desktop quits, leaving") << QList{Step::Read, Step::CloseResult} << true;
 }
 
-// EndProgram closes the exit window, whose close handling enters EndProgram again: the process
+// endProgram closes the exit window, whose close handling enters endProgram again: the process
 // ends once, with every window closed and none brought back.
 void StartAndEndTest::endProgramEnteredAgainEndsOnce() {
   QFETCH(QList<Step>, steps);
@@ -277,7 +277,7 @@ void StartAndEndTest::endProgramEnteredAgainEndsOnce() {
       QEvent quit(QEvent::Quit);
       QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
     } else {
-      program_->EndProgram();
+      program_->endProgram();
     }
     settle();
     QCOMPARE(counter.shown, QStringList{});

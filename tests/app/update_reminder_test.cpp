@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "fake_platform.h"
-#include "web_pages.h"
+#include "pages.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void storeIn(const QString& file, const QString& text) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(links::MessageAnswer)
+Q_DECLARE_METATYPE(MessageAnswer)
 Q_DECLARE_METATYPE(std::optional<QDate>)
 
 class UpdateReminderTest : public QObject {
@@ -60,14 +60,13 @@ class UpdateReminderTest : public QObject {
 void UpdateReminderTest::reminder_data() {
   QTest::addColumn<QString>("stored");  // a null text: nothing stored
   QTest::addColumn<bool>("refusesWrites");
-  QTest::addColumn<links::MessageAnswer>("answer");
+  QTest::addColumn<MessageAnswer>("answer");
   QTest::addColumn<bool>("asks");
   QTest::addColumn<QString>("storedAfter");
   QTest::addColumn<QStringList>("opened");
 
-  using links::MessageAnswer;
   const QString today = QStringLiteral("12/7/2026");
-  const QStringList updatePage{links::pageAddress(links::Page::UpdatePage)};
+  const QStringList updatePage{web::pageAddress(web::Page::UpdatePage)};
   const QStringList none;
   const auto row = [&](const char* name, const QString& stored, bool refuses, MessageAnswer answer,
                        bool asks, const QString& after, const QStringList& opened) {
@@ -104,7 +103,7 @@ void UpdateReminderTest::reminder_data() {
 void UpdateReminderTest::reminder() {
   QFETCH(QString, stored);
   QFETCH(bool, refusesWrites);
-  QFETCH(links::MessageAnswer, answer);
+  QFETCH(MessageAnswer, answer);
   QFETCH(bool, asks);
   QFETCH(QString, storedAfter);
   QFETCH(QStringList, opened);
@@ -116,12 +115,12 @@ void UpdateReminderTest::reminder() {
   RefusingStore refusing(stored);
   Seams seams = platform.seams();
   SettingsStore& store = refusesWrites ? static_cast<SettingsStore&>(refusing) : platform.settings;
-  CheckUpdateReminder(Seams{seams.random, seams.launcher, seams.messages, store, seams.calendar,
+  checkUpdateReminder(Seams{seams.random, seams.launcher, seams.messages, store, seams.calendar,
                             seams.instanceLock, seams.processEnd});
 
   QCOMPARE(platform.messages.texts(), asks ? QStringList{kQuestion} : QStringList{});
   if (asks) {
-    QCOMPARE(platform.messages.shown.front().kind, links::MessageKind::Question);
+    QCOMPARE(platform.messages.shown.front().kind, MessageKind::Question);
     QVERIFY(platform.messages.shown.front().over.isNull());
   }
   if (!refusesWrites) QCOMPARE(storedIn(platform.settingsFile()), storedAfter);
@@ -139,7 +138,7 @@ void UpdateReminderTest::aStoreThatCannotBeWrittenEndsTheReminder() {
   FakePlatform platform;
   QSettingsStore unwritable(notAFolder + QStringLiteral("/QXFreeGeomancy.conf"));
   Seams seams = platform.seams();
-  CheckUpdateReminder(Seams{seams.random, seams.launcher, seams.messages, unwritable,
+  checkUpdateReminder(Seams{seams.random, seams.launcher, seams.messages, unwritable,
                             seams.calendar, seams.instanceLock, seams.processEnd});
   QVERIFY(platform.messages.shown.isEmpty());
   QVERIFY(platform.launcher.addresses.isEmpty());

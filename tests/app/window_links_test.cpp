@@ -18,10 +18,10 @@
 
 #include "desktop_guard.h"
 #include "fake_platform.h"
+#include "pages.h"
 #include "program.h"
-#include "web_pages.h"
 
-using links::Page;
+using web::Page;
 
 namespace {
 
@@ -35,7 +35,7 @@ constexpr float kFullBrandInFront = 0.2f;
 constexpr float kOrderLeftAlone = 0.99f;
 
 QString page(Page which) {
-  return links::pageAddress(which);
+  return web::pageAddress(which);
 }
 
 void settle() {
@@ -145,7 +145,7 @@ void WindowLinksTest::cleanup() {
 void WindowLinksTest::start(float promotionDraw) {
   platform_ = std::make_unique<FakePlatform>(std::vector<float>{promotionDraw});
   program_ = std::make_unique<Program>(platform_->seams());
-  program_->StartProgram();
+  program_->startProgram();
 }
 
 // The window on screen and active, so that its access keys reach it; the result window after a

@@ -4,9 +4,9 @@
 #include <map>
 #include <string>
 
+#include "catalogue.h"
 #include "cli_test_support.h"
 #include "figure.h"
-#include "geomancy.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ CheckedReading checkReading(const JsonValue& reading) {
     if (f[made] != sum(f[a], f[b])) fault += "addition at " + std::to_string(made) + "; ";
   }
 
-  const auto* entry = modGeomancy::entryForRows(f[14]);
+  const auto* entry = geomancy::entryForRows(f[14]);
   const JsonValue& texts = reading["figure"];
   if (texts["key"].string != entry->key || texts["name"].string != entry->figureName ||
       texts["quality"].string != entry->quality || texts["body_part"].string != entry->bodyPart ||

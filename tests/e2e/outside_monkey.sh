@@ -15,7 +15,7 @@
 set -eu
 
 program=$1 close_window=$2 events=$3 seed=$4
-. "$(dirname "$0")/../app/x_session.sh"
+. "$(dirname "$0")/x_session.sh"
 trap 'kill -KILL $(jobs -p) 2>/dev/null || true' EXIT
 logs=$(mktemp -d)
 RANDOM=$seed

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue.h"
 #include "exact_odds.h"
-#include "geomancy.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ std::set<std::pair<int, int>> pairs(const List& list, bool swapped) {
 TEST(HouseChart, WorkedChartByHand) {
   std::vector<std::string> houses;
   for (int house = 1; house <= 12; ++house) {
-    houses.emplace_back(modGeomancy::entryForMask(geomancy::houseFigure(kWorked, house)).key);
+    houses.emplace_back(geomancy::entryForMask(geomancy::houseFigure(kWorked, house)).key);
   }
   EXPECT_EQ(houses,
             (std::vector<std::string>{"FORTUNA MINOR", "CAPUT DRACONIS", "CARCER", "TRISTITIA",
@@ -145,7 +145,7 @@ TEST(HouseChart, PropertiesOfEveryChart) {
 TEST(ExactOdds, CountEveryChartOnce) {
   const geomancy::ExactOdds odds = geomancy::exactOdds(1, 7);
   std::uint32_t judges = 0;
-  for (const modGeomancy::CatalogueEntry& entry : modGeomancy::catalogue()) {
+  for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     const std::uint32_t count = odds.judge[geomancy::maskOf(entry.pattern)];
     // Only the figures with an even number of single points can be Judge, each as often.
     const int points = geomancy::pointsOf(geomancy::maskOf(entry.pattern));

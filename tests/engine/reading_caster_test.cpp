@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <random>
 
+#include "catalogue.h"
 #include "figure_mask.h"
-#include "geomancy.h"
 #include "mersenne_twister.h"
 #include "random_source.h"
 #include "shield_chart.h"
@@ -41,8 +41,8 @@ TEST(FigureMask, EveryFigureRoundTripsAndAddsAsItsRows) {
     const auto mask = static_cast<FigureMask>(a);
     const geomancy::Figure figure = geomancy::figureOf(mask);
     EXPECT_EQ(geomancy::maskOf(figure), mask);
-    EXPECT_EQ(modGeomancy::entryForMask(mask).pattern, figure);
-    EXPECT_EQ(&modGeomancy::entryForMask(mask), modGeomancy::entryForRows(figure));
+    EXPECT_EQ(geomancy::entryForMask(mask).pattern, figure);
+    EXPECT_EQ(&geomancy::entryForMask(mask), geomancy::entryForRows(figure));
     for (int b = 0; b < geomancy::kMaskCount; ++b) {
       const auto other = static_cast<FigureMask>(b);
       EXPECT_EQ(geomancy::figureOf(geomancy::addMasks(mask, other)),

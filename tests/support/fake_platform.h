@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "calendar.h"
 #include "instance_lock.h"
 #include "process_end.h"
 #include "recording_link_launcher.h"
@@ -55,7 +56,7 @@ class FakePlatform {
   FakePlatform& operator=(const FakePlatform&) = delete;
 
   [[nodiscard]] Seams seams() { return seams(launcher); }
-  [[nodiscard]] Seams seams(links::LinkLauncher& otherLauncher) {
+  [[nodiscard]] Seams seams(LinkLauncher& otherLauncher) {
     return Seams{random, otherLauncher, messages, settings, calendar, instanceLock, processEnd};
   }
   [[nodiscard]] QString settingsFile() const {

@@ -3,10 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-#include "web_pages.h"
+#include "link_launcher.h"
+#include "pages.h"
 
 // A link launcher for tests: keeps every address it is asked to open, in order, and opens none.
-class RecordingLinkLauncher final : public links::LinkLauncher {
+class RecordingLinkLauncher final : public LinkLauncher {
  public:
   void openAddress(const QString& address) override { addresses.append(address); }
 

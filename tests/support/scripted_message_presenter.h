@@ -11,25 +11,23 @@
 
 // Answers the program's message boxes: with the scripted answers in order, then with each box's
 // default button. Keeps what was shown.
-class ScriptedMessagePresenter final : public links::MessagePresenter {
+class ScriptedMessagePresenter final : public MessagePresenter {
  public:
   struct Shown {
-    links::MessageKind kind;
+    MessageKind kind;
     QString text;
     QPointer<QWidget> over;
   };
 
-  links::MessageAnswer present(links::MessageKind kind, const QString& text,
-                               QWidget* over) override {
+  MessageAnswer present(MessageKind kind, const QString& text, QWidget* over) override {
     shown.append(Shown{kind, text, over});
     if (whileShown) whileShown();
     if (!answers.empty()) {
-      const links::MessageAnswer answer = answers.front();
+      const MessageAnswer answer = answers.front();
       answers.pop_front();
       return answer;
     }
-    return kind == links::MessageKind::Question ? links::MessageAnswer::Yes
-                                                : links::MessageAnswer::Ok;
+    return kind == MessageKind::Question ? MessageAnswer::Yes : MessageAnswer::Ok;
   }
 
   [[nodiscard]] QStringList texts() const {
@@ -39,7 +37,7 @@ class ScriptedMessagePresenter final : public links::MessagePresenter {
   }
 
   QList<Shown> shown;
-  std::deque<links::MessageAnswer> answers;
+  std::deque<MessageAnswer> answers;
   // Runs while a message is up, to look at the program at that moment.
   std::function<void()> whileShown;
 };
