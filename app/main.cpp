@@ -18,6 +18,11 @@ int main(int argc, char* argv[]) {
   int qtArgc = 1;
   char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nullptr};
 
+  // The name the settings store and the single-instance lock are kept under, whatever the
+  // executable is called.
+  QCoreApplication::setOrganizationName(QString::fromLatin1(programName));
+  QCoreApplication::setApplicationName(QString::fromLatin1(programName));
+
   FontPreload fonts;
   auto displayCheck = std::make_optional<DisplayCheck>();
   QApplication application(qtArgc, qtArgv);

@@ -11,8 +11,8 @@ namespace assets {
 // is safe to call any number of times.
 void initAssets();
 
-// Image 1 ("1.jpg", one point) or image 2 ("2.jpg", two points), 66 x 20 pixels; a null
-// pixmap for any other number.
+// Image 1 (the pixels of "1.jpg", one point) or image 2 (of "2.jpg", two points), 66 x 20
+// pixels; a null pixmap for any other number.
 [[nodiscard]] QPixmap pointPicture(int image);
 
 // The program icon, in every size it is drawn in.

@@ -72,7 +72,7 @@ void BM_CoreReading(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreReading);
 
-void BM_ShowFigureResult(benchmark::State& state) {
+void BM_IdentifyJudge(benchmark::State& state) {
   geomancy::Identifier identifier;
   CountingFields fields;
   std::size_t next = 0;
@@ -83,7 +83,7 @@ void BM_ShowFigureResult(benchmark::State& state) {
   benchmark::DoNotOptimize(fields.characters());
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ShowFigureResult);
+BENCHMARK(BM_IdentifyJudge);
 
 void BM_EntryForRows(benchmark::State& state) {
   std::size_t next = 0;

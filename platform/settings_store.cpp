@@ -14,9 +14,9 @@ QString keyPath(const QString& section, const QString& key) {
 
 QSettingsStore::QSettingsStore()
     : open_([] {
-        const QString name = QCoreApplication::applicationName();
-        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name,
-                                           name);
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QCoreApplication::organizationName(),
+                                           QCoreApplication::applicationName());
       }) {}
 
 QSettingsStore::QSettingsStore(const QString& iniFile)

@@ -23,9 +23,9 @@ class SettingsStore {
 // The store on QSettings, opened on first use.
 class QSettingsStore final : public SettingsStore {
  public:
-  // The running program's own store: the platform's native format, with the application name
-  // as both organisation and application ("QXFreeGeomancy/QXFreeGeomancy.conf" under the user's
-  // configuration folder on Linux).
+  // The running program's own store: the platform's native format under the organisation and
+  // application names that main() sets, both "QXFreeGeomancy" ("QXFreeGeomancy/QXFreeGeomancy.conf"
+  // under the user's configuration folder on Linux).
   QSettingsStore();
   // A store kept in the given INI file.
   explicit QSettingsStore(const QString& iniFile);

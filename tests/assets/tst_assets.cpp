@@ -67,7 +67,7 @@ class TestAssets : public QObject {
     QVERIFY(!pixmap.isNull());
     QCOMPARE(pixmap.size(), QSize(66, 20));
     // The program carries the pictures as pixels; they are the JPEG files' own, to the byte.
-    const QImage jpeg = QImage(QStringLiteral(":/assets/%1.jpg").arg(image));
+    const QImage jpeg = QImage(QStringLiteral(QXG_ASSETS_SOURCE "/%1.jpg").arg(image));
     QVERIFY2(!jpeg.isNull(), "is Qt's JPEG image-format plugin installed?");
     QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_RGB888),
              jpeg.convertToFormat(QImage::Format_RGB888));
