@@ -18,6 +18,7 @@ constexpr std::string_view kUsage =
     R"(Usage: qxgeomancy-cast [--json] [--readings N] [--seed S | --mothers A,B,C,D]
                        [--houses] [--quesited N [--querent M]] [--svg FILE]
        qxgeomancy-cast --odds [--json] [--quesited N [--querent M]]
+       qxgeomancy-cast --help | --version
 
 Casts geomantic readings: the Shield chart of fifteen figures (four Mothers, four
 Daughters, four Nieces, two Witnesses and the Judge), the Reconciler (the Judge
@@ -44,6 +45,7 @@ Options:
                      Index and, with --quesited, each mode of perfection occurs
   --svg FILE         also draw the reading as an SVG picture into FILE (one
                      reading only); with --houses, the house chart beside it
+  --version          show the program's name and version and exit
   --help             show this text and exit
 
 A value may also follow its option after "=", as in --readings=10; each option
@@ -154,14 +156,19 @@ class ArgumentReader {
   explicit ArgumentReader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
 
   ParsedArguments read() {
-    while (next_ < arguments_.size() && result_.ok() && !result_.options.help) {
+    while (next_ < arguments_.size() && result_.ok() && !answersAlone()) {
       readOne(arguments_[next_++]);
     }
-    if (result_.ok() && !result_.options.help) checkTogether();
+    if (result_.ok() && !answersAlone()) checkTogether();
     return result_;
   }
 
  private:
+  // --help and --version end the reading of arguments: whatever follows them is not looked at.
+  [[nodiscard]] bool answersAlone() const {
+    return result_.options.help || result_.options.version;
+  }
+
   [[nodiscard]] bool given(std::string_view name) const {
     return std::find(seen_.begin(), seen_.end(), name) != seen_.end();
   }
@@ -294,8 +301,9 @@ class ArgumentReader {
     bool CastOptions::*flag;                         // an option without a value sets this
     void (ArgumentReader::*read)(std::string_view);  // an option with a value reads it here
   };
-  static constexpr std::array<Option, 10> kOptions{{
+  static constexpr std::array<Option, 11> kOptions{{
       {"--help", &CastOptions::help, nullptr},
+      {"--version", &CastOptions::version, nullptr},
       {"--json", &CastOptions::json, nullptr},
       {"--houses", &CastOptions::houses, nullptr},
       {"--odds", &CastOptions::odds, nullptr},
@@ -354,6 +362,10 @@ std::string quoteArgument(std::string_view text) {
 
 std::string_view usageText() noexcept {
   return kUsage;
+}
+
+std::string_view versionText() noexcept {
+  return "qxgeomancy-cast " QXG_VERSION "\n";
 }
 
 }  // namespace qxcast

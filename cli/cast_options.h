@@ -19,6 +19,7 @@ inline constexpr std::uint32_t kMaxReadings = std::numeric_limits<std::uint32_t>
 
 struct CastOptions {
   bool help = false;
+  bool version = false;
   bool json = false;
   std::uint32_t readings = 1;
   std::optional<std::uint64_t> seed;
@@ -44,7 +45,7 @@ struct ParsedArguments {
 };
 
 // Reads the arguments after the program name, left to right; the first fault ends the reading,
-// and so does --help.
+// and so do --help and --version.
 [[nodiscard]] ParsedArguments parseArguments(std::span<const std::string_view> arguments);
 
 // "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
@@ -55,5 +56,8 @@ struct ParsedArguments {
 [[nodiscard]] std::string quoteArgument(std::string_view text);
 
 [[nodiscard]] std::string_view usageText() noexcept;
+
+// "qxgeomancy-cast" and the project's version, as --version prints them.
+[[nodiscard]] std::string_view versionText() noexcept;
 
 }  // namespace qxcast

@@ -117,8 +117,8 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
     err << kProgramName << ": " << parsed.error << '\n';
     return kExitBadArguments;
   }
-  if (parsed.options.help) {
-    out << usageText();
+  if (parsed.options.help || parsed.options.version) {
+    out << (parsed.options.help ? usageText() : versionText());
     return out.flush() ? kExitSuccess : outputFailed(err);
   }
   const CastOptions& options = parsed.options;

@@ -1,14 +1,62 @@
 #include "link_label.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 #include "look.h"
 
+namespace {
+
+// What a screen reader finds in a link label: a link it can follow.
+class AccessibleLink final : public QAccessibleWidget {
+ public:
+  explicit AccessibleLink(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+  [[nodiscard]] QString text(QAccessible::Text kind) const override {
+    const QString own = QAccessibleWidget::text(kind);
+    if (kind == QAccessible::Name && own.isEmpty()) return label().text();
+    return own;
+  }
+
+  [[nodiscard]] QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.linked = true;
+    return state;
+  }
+
+  [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
+
+  void doAction(const QString& action) override {
+    if (action == pressAction()) label().follow();
+  }
+
+ private:
+  [[nodiscard]] LinkLabel& label() const { return *static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleLink(const QString& className, QObject* object) {
+  if (className == QLatin1String("LinkLabel") && object != nullptr && object->isWidgetType()) {
+    return new AccessibleLink(static_cast<LinkLabel*>(object));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(look::labelCaption(caption), parent) {
+  static const bool installed = [] {
+    QAccessible::installFactory(accessibleLink);
+    return true;
+  }();
+  (void)installed;
   setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
   setWordWrap(true);
+}
+
+void LinkLabel::follow() {
+  emit clicked();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -21,7 +69,5 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
       pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   event->accept();
-  if (click) {
-    emit clicked();
-  }
+  if (click) follow();
 }

@@ -7,6 +7,7 @@ QXG_PACKAGES=(
   fonts-dejavu-core
   xvfb xdotool x11-utils libxcb1-dev libxcb-damage0-dev
   desktop-file-utils appstream dpkg-dev file  # the desktop files' validators, CPack's .deb tools
+  lintian groff-base  # the package as Debian checks it, and its manual pages
 )
 
 qxg_as_root() {

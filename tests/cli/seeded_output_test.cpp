@@ -200,7 +200,7 @@ TEST(PinnedMothersOutput, RepeatedChartsAndHelp) {
   EXPECT_EQ(outputDigest({"--mothers", "1122,2111,1221,2221", "--readings", "3", "--json"}),
             "2054e4167d3c086aa308c975779979570452b656268799b53654d32e3eb93449");
   EXPECT_EQ(outputDigest({"--help"}),
-            "b0ebe6661777ea3a2a6cca77a98ee09a354caa3c9ac9d00b8d5a7e2d5279cc8a");
+            "c8895e9127209b709d02112ae549f129087c482562441ea27d932c12e40d6e9c");
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 # Builds the Debian package of BUILD_DIR with CPack into a folder of its own and checks it as
 # apt would meet it: its name and version, its dependencies (the Qt 6 widget libraries found by
 # dpkg-shlibdeps, and xdg-utils for the browser), exactly the files an installation should hold,
-# and that the menu entry, the icon and the AppStream metadata name one another.
+# that the menu entry, the icon and the AppStream metadata name one another, and, where lintian
+# is installed, that lintian finds neither an error nor a warning.
 set -euo pipefail
 build=$1 source=$2 app_id=$3 version=$4
 
@@ -38,6 +39,11 @@ done
   echo ./usr/bin/qxgeomancy-cast
   echo "./usr/share/applications/$app_id.desktop"
   echo "./usr/share/metainfo/$app_id.metainfo.xml"
+  echo ./usr/share/bash-completion/completions/qxgeomancy-cast
+  echo ./usr/share/doc/qxgeomancy/changelog.gz
+  echo ./usr/share/doc/qxgeomancy/copyright
+  echo ./usr/share/man/man1/QXFreeGeomancy.1.gz
+  echo ./usr/share/man/man1/qxgeomancy-cast.1.gz
   for size in 16 24 32 48 64 128 256; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   done
@@ -63,4 +69,11 @@ for shot in $shots; do
   [ -f "$source/docs/$shot" ] || fail "screenshot $shot is not in docs/"
 done
 file -b "$work/root/usr/bin/QXFreeGeomancy" | grep -q ", stripped" || fail "QXFreeGeomancy is not stripped"
+grep -q "<release version=\"$version\" date=\"[0-9-]*\"/>" "$metainfo" ||
+  fail "the metainfo has no release $version with a date"
+
+if command -v lintian >/dev/null 2>&1; then
+  lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log" >&2; fail "lintian reports errors or warnings"; }
+fi
 echo "ok: $(basename "$deb"), Depends: $depends"
