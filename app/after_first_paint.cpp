@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "after_first_paint.h"
 
 #include <QEvent>

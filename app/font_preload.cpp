@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "font_preload.h"
 
 #include <QFontDatabase>

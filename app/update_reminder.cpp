@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "update_reminder.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the program's memory grows with readings: the whole program on fake seams, read by
 // keyboard as a user does (sixteen presses of Space, then Alt+B for Back) with every window
 // drawn, and the heap in use and the resident size reported at reading 500 and at the last.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cast_options.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chart_text.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds_output.h"
 
 #include <array>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # docs/screenshots.sh [BUILD_DIR]: takes the README's pictures of the four windows from the real
 # program on a private X server (no window manager, so no title bars): the casting window after a
 # whole reading, the result window, the About window and the exit window. Needs a build of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "catalogue.h"
 
 #include "skip_on_failure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exact_odds.h"
 
 namespace geomancy {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "house_chart.h"
 
 #include <bit>

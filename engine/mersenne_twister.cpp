@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mersenne_twister.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shield_chart.h"
 
 #include <stdexcept>

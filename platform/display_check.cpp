@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display_check.h"
 
 #include <QByteArray>

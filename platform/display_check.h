@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Qt's platform plug-in ends the process with abort() and several lines about reinstalling the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "instance_lock.h"
 
 #include <QCoreApplication>

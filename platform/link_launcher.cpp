@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link_launcher.h"
 
 #include <QDesktopServices>

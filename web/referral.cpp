@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "referral.h"
 
 #include <QUrl>

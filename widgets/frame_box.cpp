@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frame_box.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "link_label.h"
 
 #include <QAccessibleWidget>

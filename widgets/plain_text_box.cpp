@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plain_text_box.h"
 
 #include <QMimeData>

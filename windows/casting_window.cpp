@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "casting_window.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exit_window.h"
 
 #include <QCheckBox>

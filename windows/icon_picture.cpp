@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "icon_picture.h"
 
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "promotion_labels.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "referral_request.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "result_window.h"
 
 #include <QApplication>

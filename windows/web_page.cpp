@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web_page.h"
 
 #include "link_launcher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_menus.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the program's pictures: the two point pictures of the casting window and the program
 // icon in every size. Its output is kept in assets/; run it again only after changing a drawing:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick of the start-up benchmark: a bare Qt window of the casting window's size, with
 // one button and no menu, or with a menu bar of one item (--menu).
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the desktop program and the bare windows in Release (build-startup/) and measures how
 # fast each shows its first window, on a private X server. Arguments go to qxg_startup_bench,
 # for example --rounds 61. Run it on a quiet machine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // startup_bench: how fast the program's first window is there, against a bare Qt window.
 //
 //   startup_bench --program PATH --bare PATH [--variant PATH]... [--rounds N] [--seed S]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by scripts/run and scripts/test: the Debian packages the project needs, and the build.
 
 QXG_PACKAGES=(

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole program on fake seams, sent thousands of random clicks, keys, typed text and close
 // requests, with the program's invariants checked after every one. QXG_MONKEY_SEED picks the
 // run (a failure prints the seed to repeat it), QXG_MONKEY_EVENTS its length; QXG_MONKEY_TRACE

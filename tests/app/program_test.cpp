@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One whole reading through the program's shell: presses, pictures, the result window, Back.
 #include "program.h"
 

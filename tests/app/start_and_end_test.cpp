@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the program starts and ends, on fake seams: the order of the start, a second instance,
 // the states of the program with the windows each shows, and endProgram entered again.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The update reminder against a settings file in a temporary folder and a fixed date, and the
 // date text it stores, read back in every locale.
 #include "update_reminder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web commands of the two main windows of the running program, reached as a user reaches
 // them: menu commands by their access keys, link labels by a click where they are seen. Each
 // must open exactly its page through the launcher; Exit, Back and About must do their own work.

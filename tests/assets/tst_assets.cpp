@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The compiled-in pictures: the two point pictures the casting window shows, and the icon.
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The caster's houses, perfection, odds and picture as a reader of its output sees them.
 #include <gtest/gtest.h>
 

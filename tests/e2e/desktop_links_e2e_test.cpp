@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The way from a menu command to the browser, end to end: the running program with the desktop's
 // own link launcher, on a real X server where Qt hands each address to xdg-open. Run it through
 // run_under_xvfb.sh, which provides a private X server and a stand-in xdg-open that writes every

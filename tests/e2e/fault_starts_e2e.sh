@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # fault_starts_e2e.sh PROGRAM READ_WINDOW
 #
 # Starts that meet a damaged platform, and one hurried way out, as real processes on the private

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # outside_monkey.sh PROGRAM CLOSE_WINDOW EVENTS SEED
 #
 # Random input from outside against the real program on the private X server of

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # run_under_xvfb.sh TEST_PROGRAM [ARGUMENTS...]
 #
 # Runs a test program on a private X server (Xvfb) with the xcb platform, a stand-in xdg-open

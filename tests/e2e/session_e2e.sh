@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # session_e2e.sh PROGRAM X_CLOSE_WINDOW X_READ_WINDOW X_BIND_KEYSYM
 #
 # QXG_FORUM_HOST and QXG_PROGRAM_HOST name the hosts the program was built with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon as an X11 desktop receives it: the casting window's icon, handed over a size
 // at a time, must be the very property Qt writes for the same icon, and Qt must not write it
 // again. Run it through run_under_xvfb.sh, which provides a private X server.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // x_bind_keysym KEYSYM [SHIFTED]: gives a keysym (a number, such as 0xeb for "ë") a key of its
 // own on the X server, the shifted keysym on the same key's second level. xdotool types a
 // character that no key carries by binding a spare key for one stroke and unbinding it straight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // x_close_window WINDOW: asks an X window to close, as the close box of a title bar does: the
 // window manager's WM_DELETE_WINDOW message, sent straight to the window. For tests that run
 // the program on a private X server without a window manager.

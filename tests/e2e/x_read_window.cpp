@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // x_read_window: reads what a window of the running program shows, from its pixels on the X
 // server. The same window is built here, off the screen, and drawn once for every state a part
 // can be in; the part reads as the state whose pixels it shows exactly. Positions and pictures

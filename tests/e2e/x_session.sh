@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the tests that run the real program on the private X server of run_under_xvfb.sh:
 # finding its windows, typing into them, and waiting for windows, files and processes.
 # There is no window manager: windows are told apart by title (message boxes "QX Geomancy", the

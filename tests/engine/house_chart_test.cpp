@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The practitioner's readings of a chart: the worked chart by hand, then properties over every
 // one of the 65,536 charts.
 #include "house_chart.h"

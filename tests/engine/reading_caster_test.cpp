@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reading_caster.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every folder's includes point one way, down the layers:
 #   app/ -> windows/ -> web/, widgets/, platform/ -> engine/, assets/
 # and cli/ -> engine/. A header is found by its file name in the folder that owns it.

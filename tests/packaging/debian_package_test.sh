@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # debian_package_test.sh BUILD_DIR SOURCE_DIR APP_ID VERSION
 #
 # Builds the Debian package of BUILD_DIR with CPack into a folder of its own and checks it as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # manual_pages_test.sh CASTER SOURCE_DIR
 #
 # The manual pages render without a warning, and every option that qxgeomancy-cast --help

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop's link launcher at its seam: what reaches QDesktopServices.
 #include "link_launcher.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's message boxes as QtMessagePresenter shows them: title, icon, buttons, default,
 // the carriage return between two sentences, the window they stand over, and the answer.
 #include "message_presenter.h"

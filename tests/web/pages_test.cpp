@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The addresses of the program's pages, and openWebPage, which hands one to the launcher.
 #include "pages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flat_button.h"
 
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's style draws every window as the style Qt chose does, and makes no picture of a
 // menu bar's overflow button before that button is drawn.
 #include "program_style.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every link label of the four windows, as a screen reader finds it: a link, named and described,
 // with one action that follows it.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The casting window: its layout, the first caption and where each row's picture stands.
 #include "casting_window.h"
 

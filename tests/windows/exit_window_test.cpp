@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exit window: its appeal, loading hidden but on top, its links, and the refer-a-friend
 // form as a user fills it in, with the program's message boxes and with real ones.
 #include "exit_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The refer-a-friend request without its window: the checks of TellAFriend in their order, and
 // the address, which must carry exactly the six values to the page whatever was typed.
 #include "referral_request.h"

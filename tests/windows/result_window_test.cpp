@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The result window: its layout, its fields, its keyboard and its stacked promotion labels.
 #include "result_window.h"
 
