@@ -7,6 +7,7 @@
 #include "desktop_platform.h"
 #include "display_check.h"
 #include "font_preload.h"
+#include "no_shared_memory_drawing.h"
 #include "program.h"
 #include "program_style.h"
 #include "window_icon.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setOrganizationName(QString::fromLatin1(programName));
   QCoreApplication::setApplicationName(QString::fromLatin1(programName));
 
+  NoSharedMemoryDrawing drawing;
   FontPreload fonts;
   auto displayCheck = std::make_optional<DisplayCheck>();
   QApplication application(qtArgc, qtArgv);
@@ -36,6 +38,7 @@ int main(int argc, char* argv[]) {
   Program program(platform.seams());
   program.startProgram();
   fonts.wait();
+  drawing.restoreEnvironment();
   // Every size of the icon is decoded and sent to the desktop when it is set: not before the
   // casting window's first picture.
   if (QWidget* casting = program.castingWindow()) {

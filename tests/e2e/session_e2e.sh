@@ -8,7 +8,8 @@
 #   - the first start asks nothing, shows the casting window with no point, and stores today;
 #   - a reading by keyboard: each press shows the next figure's four point pictures, the
 #     fifteen follow from the four Mothers, and the result window names the figure that the
-#     Judge's four boxes show (both read from the screen by x_read_window);
+#     Judge's four boxes show (both read from the screen by x_read_window); neither window is
+#     drawn through memory shared with the X server;
 #   - a menu command of the result window reaches the opener; Back brings the casting window
 #     back, empty;
 #   - a second start shows only "Application is already running" and ends with status 0;
@@ -63,6 +64,11 @@ result=$(wait_for_program_window "$first" main "$main")
 named=$("$read_window" name "$result")
 echo "  the Judge's boxes show $judge; the result window names $named"
 [ "$named" = "$judge" ] || fail "the result window names \"$named\", the Judge's boxes show \"$judge\""
+# Both windows drawn, and none through memory shared with the X server: a surface handed over as
+# a file descriptor can be lost in a flood of events, and the connection with it.
+if grep -qE 'memfd:xorg|SYSV' "/proc/$first/maps"; then
+  fail "the program's windows are drawn through shared memory"
+fi
 
 echo "Help > Online Help reaches the opener; Back brings the casting window back, empty"
 press "$result" alt+h o
