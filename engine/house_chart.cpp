@@ -31,6 +31,10 @@ std::array<int, 2> neighbours(int house) noexcept {
   return before < after ? std::array{before, after} : std::array{after, before};
 }
 
+Perfection::HousePair pairOf(int a, int b) noexcept {
+  return {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
+}
+
 unsigned neighbourBits(int house) noexcept {
   const std::array<int, 2> next = neighbours(house);
   return (1u << next[0]) | (1u << next[1]);
@@ -93,20 +97,23 @@ Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexc
   const unsigned xNextToQuerent = xElsewhere & neighbourBits(querent);
   for (int house = 1; house <= kHouseCount; ++house) {
     if ((qNextToQuesited >> house) & 1u) {
-      found.conjunction.push_back({house, Perfection::Significator::Querent});
+      found.conjunction.push_back(
+          {static_cast<std::int8_t>(house), Perfection::Significator::Querent});
     }
     if ((xNextToQuerent >> house) & 1u) {
-      found.conjunction.push_back({house, Perfection::Significator::Quesited});
+      found.conjunction.push_back(
+          {static_cast<std::int8_t>(house), Perfection::Significator::Quesited});
     }
   }
   forEachHouse(qElsewhere, [&](int a) {
-    forEachHouse(xElsewhere & neighbourBits(a), [&](int b) { found.mutation.push_back({a, b}); });
+    forEachHouse(xElsewhere & neighbourBits(a),
+                 [&](int b) { found.mutation.push_back(pairOf(a, b)); });
   });
   for (const int a : neighbours(querent)) {
     const FigureMask messenger = houseFigure(chart, a);
     if (messenger == q || messenger == x) continue;
     for (const int b : neighbours(quesited)) {
-      if (houseFigure(chart, b) == messenger) found.translation.push_back({a, b});
+      if (houseFigure(chart, b) == messenger) found.translation.push_back(pairOf(a, b));
     }
   }
   return found;

@@ -85,14 +85,15 @@ struct WayOfThePoint {
 // The modes of perfection between the querent's house and the quesited's. Q is the figure in the
 // querent's house, X the figure in the quesited's; every mode found is listed.
 struct Perfection {
-  enum class Significator { Querent, Quesited };
+  enum class Significator : std::uint8_t { Querent, Quesited };
+  // Houses as small numbers: a Perfection is made for every chart the caster reads.
   struct Conjunction {
-    int house = 0;
+    std::int8_t house = 0;
     Significator figureOf = Significator::Querent;  // whose figure stands there
   };
   struct HousePair {
-    int a = 0;
-    int b = 0;
+    std::int8_t a = 0;
+    std::int8_t b = 0;
   };
 
   int querent = 0;
