@@ -44,6 +44,19 @@ QAccessibleInterface* accessibleLink(const QString& className, QObject* object) 
 
 }  // namespace
 
+LinkLabel* createLinkLine(QWidget& parent, const char* objectName, const QString& caption,
+                          const QRect& geometry, double points, const QColor& colour) {
+  auto* label = new LinkLabel(caption, &parent);
+  label->setObjectName(QString::fromLatin1(objectName));
+  label->setWordWrap(false);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setFont(look::verdana(points, look::Weight::Bold, look::Underline::Yes));
+  look::setTextColour(*label, colour);
+  label->setGeometry(geometry);
+  look::shrinkToFit(*label);
+  return label;
+}
+
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(look::labelCaption(caption), parent) {
   static const bool installed = [] {

@@ -30,21 +30,6 @@ const QString kOffer = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get this "
     "software fully branded for your website.");
 
-LinkLabel* createLink(QWidget* parent, const QString& objectName, const QString& caption,
-                      const QRect& geometry) {
-  auto* label = new LinkLabel(caption, parent);
-  label->setObjectName(objectName);
-  // One line high by design: a caption too wide for it steps its font down rather than being
-  // cut or wrapped out of sight.
-  label->setWordWrap(false);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setFont(look::verdana(kTextPoints, look::Weight::Bold, look::Underline::Yes));
-  look::setTextColour(*label, look::kLightOrange);
-  label->setGeometry(geometry);
-  look::shrinkToFit(*label);
-  return label;
-}
-
 }  // namespace
 
 AboutDialog::AboutDialog(LinkLauncher& launcher, QWidget* parent)
@@ -83,18 +68,18 @@ void AboutDialog::createTexts() {
 }
 
 void AboutDialog::createLinks() {
-  LinkLabel* forum =
-      createLink(this, QStringLiteral("lblHomePage"),
-                 QStringLiteral("Click here to visit ") + web::pageAddress(web::Page::ForumHome),
-                 twips::rect(2040, 1980, 4650, 195));
+  LinkLabel* forum = createLinkLine(
+      *this, "lblHomePage",
+      QStringLiteral("Click here to visit ") + web::pageAddress(web::Page::ForumHome),
+      twips::rect(2040, 1980, 4650, 195), kTextPoints, look::kLightOrange);
   forum->setAccessibleName(QStringLiteral("Visit ") + web::forumAddressShown());
   forum->setAccessibleDescription(QStringLiteral("Opens the discussion forum in your web browser"));
   connect(forum, &LinkLabel::clicked, this,
           [this] { openWebPage(launcher_, web::Page::ForumHome); });
 
   LinkLabel* offer =
-      createLink(this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details."),
-                 twips::rect(4080, 2880, 2670, 195));
+      createLinkLine(*this, "lblCoBrand", QStringLiteral("Click here for more details."),
+                     twips::rect(4080, 2880, 2670, 195), kTextPoints, look::kLightOrange);
   offer->setAccessibleName(QStringLiteral("More details on the home business opportunity"));
   offer->setAccessibleDescription(QStringLiteral(
       "Opens the page about getting this software fully branded in your web browser"));

@@ -249,14 +249,9 @@ void ExitWindow::createCatalogue() {
   text->setFont(look::verdana(9));
   look::setTextColour(*text, look::kWhite);
 
-  auto* link = new LinkLabel(QStringLiteral("Click Here To Visit Orvane Softwares"), frame);
-  link->setObjectName(QStringLiteral("lblGoToHome"));
-  link->setWordWrap(false);
-  link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  link->setGeometry(twips::rect(75, 4250, 3585, 210));
-  link->setFont(look::verdana(9, look::Weight::Bold, look::Underline::Yes));
-  look::setTextColour(*link, kYellow);
-  look::shrinkToFit(*link);
+  LinkLabel* link =
+      createLinkLine(*frame, "lblGoToHome", QStringLiteral("Click Here To Visit Orvane Softwares"),
+                     twips::rect(75, 4250, 3585, 210), 9, kYellow);
   link->setAccessibleDescription(
       QStringLiteral("Opens the catalogue of Orvane Softwares in your web browser"));
   connect(link, &LinkLabel::clicked, this, &ExitWindow::openCatalogue);
