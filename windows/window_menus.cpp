@@ -46,7 +46,7 @@ std::span<const WindowMenus::BarEntry> WindowMenus::entries(Kind kind) {
       {"", "mnuFileSep1", "", nullptr},
       {"&Check for Software Update", "mnuUpdate", kUpdate, &WindowMenus::openUpdatePage},
       {"", "mnuFileSep2", "", nullptr},
-      {"&About Software", "mnuAbout", kAbout, &WindowMenus::showAbout},
+      {"&About Software", "mnuAbout", kAbout, &WindowMenus::chooseAbout},
   };
   static constexpr MenuItem kResultFile[] = {
       {"Back", "mnuBack", "Starts a new reading in the casting window", &WindowMenus::backChosen},
@@ -58,7 +58,7 @@ std::span<const WindowMenus::BarEntry> WindowMenus::entries(Kind kind) {
       {"", "mnuSep1", "", nullptr},
       {"Check for Software &Update", "mnuUpdate", kUpdate, &WindowMenus::openUpdatePage},
       {"", "mnuSep2", "", nullptr},
-      {"&About Software", "mnuAbout", kAbout, &WindowMenus::showAbout},
+      {"&About Software", "mnuAbout", kAbout, &WindowMenus::chooseAbout},
   };
   // The command behind "Make Money &Online" is defined, though the entry cannot be chosen.
   static constexpr BarEntry kCastingBar[] = {
@@ -138,6 +138,14 @@ void WindowMenus::openDonatePage() {
 
 void WindowMenus::openFullyBrandedPage() {
   openWebPage(launcher_, web::Page::FullyBrandedPage);
+}
+
+// Qt 6.4's QMenu still writes to itself once the chosen item's command has returned, so the
+// command must not let the menu go. About's modal loop would: a window closed just before its
+// menu was used is deleted inside that loop, menu and all. Shown after the menu is done, About
+// may outlast its window safely.
+void WindowMenus::chooseAbout() {
+  QMetaObject::invokeMethod(this, &WindowMenus::showAbout, Qt::QueuedConnection);
 }
 
 void WindowMenus::showAbout() {

@@ -55,6 +55,8 @@ class WindowMenus : public QObject {
   void openUpdatePage();
   void openDonatePage();
   void openFullyBrandedPage();
+  // The About command: shows About once the menu has finished with the chosen item.
+  void chooseAbout();
   // Shows the About window modally, without an owner, and returns when it has been closed.
   void showAbout();
   // Closes the window exactly as its close box does.
