@@ -70,9 +70,9 @@ void sendPicture(xcb_connection_t* connection, std::uint8_t mode, xcb_window_t w
 
 // Writes the window's _NET_WM_ICON as Qt would: for each of the icon's sizes in its order, the
 // width, the height and the pixels as ARGB without premultiplied alpha. False leaves the icon to
-// Qt: not X11, a window not yet on the display or with an icon of its own, an icon without
-// sizes, or a picture too large for one request (the largest comes first, so nothing has been
-// written then).
+// Qt: not X11 (or no X connection), a window not yet on the display or with an icon of its own, an
+// icon without sizes, or a picture too large for one request (the largest comes first, so nothing
+// has been written then).
 bool handOverSizeBySize(QWidget& window, const QIcon& icon) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   const QList<QSize> sizes = icon.availableSizes();
@@ -80,7 +80,9 @@ bool handOverSizeBySize(QWidget& window, const QIcon& icon) {
       sizes.isEmpty()) {
     return false;
   }
+  // The offscreen platform answers for X11 too, without a connection when no display is named.
   xcb_connection_t* connection = x11->connection();
+  if (connection == nullptr) return false;
   const xcb_atom_t property = netWmIcon(connection);
   if (property == XCB_ATOM_NONE) return false;
   const std::uint64_t maximumWords = xcb_get_maximum_request_length(connection);

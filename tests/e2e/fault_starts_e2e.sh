@@ -11,7 +11,8 @@
 #     a folder where the lock file belongs: the next start runs;
 #   - two starts at the same moment: one runs, the other says "Application is already running";
 #   - Qt's own command-line options: the casting window comes as without them;
-#   - no display that can be reached: one line and status 1;
+#   - no display that can be reached: one line and status 1; the offscreen platform, which needs
+#     none: the program runs;
 #   - File > Exit typed, and a click on the "File" and then the "Help" title sent at once: the
 #     exit window comes, no menu stays open, and its Exit ends the process with status 0, so no
 #     process is left holding the lock.
@@ -110,6 +111,14 @@ for display in "DISPLAY=:97" "DISPLAY=nowhere" "QT_QPA_PLATFORM=bogus" \
   [ "$said" = "QX Geomancy needs a graphical display, and none is available." ] ||
     fail "$display: said \"$said\""
 done
+
+echo "The offscreen platform, with no display named: the program runs"
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$program" &
+pid=$!
+sleep 2
+running "$pid" || fail "the program ended on the offscreen platform"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
 
 echo "File > Exit and, at once, a click on a menu title"
 for title in File Help; do
