@@ -17,8 +17,9 @@ set -eu
 
 program=$1 close_window=$2 events=$3 seed=$4
 . "$(dirname "$0")/x_session.sh"
-trap 'kill -KILL $(jobs -p) 2>/dev/null || true' EXIT
 logs=$(mktemp -d)
+# Whatever is still running goes with the monkey, and is reaped before its files are removed.
+trap 'kill -KILL $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$logs"' EXIT
 RANDOM=$seed
 
 keys=(Tab shift+Tab Return KP_Enter Escape space F10 Up Down Left Right Home End BackSpace Delete
