@@ -169,10 +169,14 @@ void appendHouses(std::string& out, const Reading& reading) {
   out += '\n';
 }
 
+void appendPerfectionHeading(std::string& out, int querent, int quesited) {
+  out += "Perfection between house " + std::to_string(querent) + ", the querent's, and house " +
+         std::to_string(quesited) + ", the quesited's\n";
+}
+
 void appendPerfection(std::string& out, const geomancy::Perfection& perfection) {
   using Significator = geomancy::Perfection::Significator;
-  out += "Perfection between house " + std::to_string(perfection.querent) +
-         ", the querent's, and house " + std::to_string(perfection.quesited) + ", the quesited's\n";
+  appendPerfectionHeading(out, perfection.querent, perfection.quesited);
   appendLine(out, "  Occupation:", 15, perfection.occupation ? "yes" : "no");
   std::vector<std::string> items;
   for (const auto& conjunction : perfection.conjunction) {

@@ -17,6 +17,9 @@ void appendShieldDrawing(std::string& out, const Reading& reading);
 // The twelve houses and the court, the Index and the Way of the Point of each row.
 void appendHouses(std::string& out, const Reading& reading);
 
+// "Perfection between house M, the querent's, and house N, the quesited's" and a line end.
+void appendPerfectionHeading(std::string& out, int querent, int quesited);
+
 // Every mode of perfection found between the two houses, or that there is none.
 void appendPerfection(std::string& out, const geomancy::Perfection& perfection);
 

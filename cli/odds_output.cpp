@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "catalogue.h"
+#include "chart_text.h"
 #include "reading.h"
 
 namespace qxcast {
@@ -44,9 +45,8 @@ void appendOddsPlain(std::string& out, const geomancy::ExactOdds& odds) {
     appendCountLine(out, "House " + std::to_string(house), odds.index[house]);
   }
   if (odds.perfection) {
-    out += "\nPerfection between house " + std::to_string(odds.perfection->querent) +
-           ", the querent's, and house " + std::to_string(odds.perfection->quesited) +
-           ", the quesited's\n";
+    out += '\n';
+    appendPerfectionHeading(out, odds.perfection->querent, odds.perfection->quesited);
     for (const auto& [mode, count] : kModes) {
       std::string label(mode);
       label.front() = static_cast<char>(label.front() - 'a' + 'A');

@@ -216,10 +216,9 @@ Pieces buildPieces() {
     }
   }
   for (int points = 4 * geomancy::kHouseCount; points <= 8 * geomancy::kHouseCount; ++points) {
-    const int house = points % geomancy::kHouseCount == 0 ? geomancy::kHouseCount
-                                                          : points % geomancy::kHouseCount;
-    pieces.jsonIndex[points] = joined({"],\"index\":{\"points\":", std::to_string(points),
-                                       ",\"house\":", std::to_string(house), "},\"way\":["});
+    pieces.jsonIndex[points] =
+        joined({"],\"index\":{\"points\":", std::to_string(points), ",\"house\":",
+                std::to_string(geomancy::indexHouse(points)), "},\"way\":["});
   }
   for (int a = 1; a <= geomancy::kHouseCount; ++a) {
     for (int b = 1; b <= geomancy::kHouseCount; ++b) {

@@ -61,7 +61,7 @@ PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept {
   for (int house = 1; house <= kHouseCount; ++house) {
     index.points += pointsOf(houseFigure(chart, house));
   }
-  index.house = index.points % kHouseCount == 0 ? kHouseCount : index.points % kHouseCount;
+  index.house = indexHouse(index.points);
   return index;
 }
 

@@ -47,6 +47,10 @@ struct PartOfFortune {
   int house = 0;
 };
 
+[[nodiscard]] constexpr int indexHouse(int points) noexcept {
+  return points % kHouseCount == 0 ? kHouseCount : points % kHouseCount;
+}
+
 [[nodiscard]] PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept;
 
 // A list of at most N items, kept in place.
