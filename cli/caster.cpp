@@ -9,6 +9,7 @@
 
 #include "cast_options.h"
 #include "chart_svg.h"
+#include "file_output.h"
 #include "interruption.h"
 #include "odds_output.h"
 #include "random_source.h"
@@ -127,9 +128,13 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
   ReadingWriter writer(options, out);
   const Reading last = writeReadings(options, writer);
   if (!writer.finish()) return outputFailed(err);
-  if (options.svg && !writeWholeFile(*options.svg, chartSvg(last, options.houses))) {
-    err << kProgramName << ": cannot write the picture to " << quoteArgument(*options.svg) << '\n';
-    return kExitOutputFailed;
+  if (options.svg) {
+    if (const std::error_code error =
+            writeFileByName(*options.svg, chartSvg(last, options.houses))) {
+      err << kProgramName << ": cannot write the picture to " << quoteArgument(*options.svg) << ": "
+          << error.message() << '\n';
+      return kExitOutputFailed;
+    }
   }
   const int signal = interruption();
   return signal == 0 ? kExitSuccess : kExitSignalBase + signal;

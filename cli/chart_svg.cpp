@@ -2,9 +2,6 @@
 #include "chart_svg.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 #include <vector>
 
 #include "catalogue.h"
@@ -143,25 +140,6 @@ std::string chartSvg(const Reading& reading, bool houses) {
   if (houses) appendHouseChart(out, reading);
   out += "</g>\n</svg>\n";
   return out;
-}
-
-bool writeWholeFile(const std::string& path, std::string_view text) {
-  if (path.empty()) return false;
-  std::string part = path + ".part";
-  for (int attempt = 1; std::filesystem::exists(part); ++attempt) {
-    part = path + ".part" + std::to_string(attempt);
-  }
-  std::ofstream file(part, std::ios::binary | std::ios::trunc);
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  file.close();
-  const bool written = !file.fail();
-  std::error_code error;
-  if (written) std::filesystem::rename(part, path, error);
-  if (!written || error) {
-    std::filesystem::remove(part, error);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace qxcast

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "reading.h"
 
@@ -13,9 +12,5 @@ namespace qxcast {
 // and name beneath, the Judge and the Reconciler framed and in bold. With `houses`, the house
 // chart stands beside it, a group for each house ("house-1" ... "house-12").
 [[nodiscard]] std::string chartSvg(const Reading& reading, bool houses);
-
-// Writes the text to a file beside `path` and renames it into place once it is whole, so that a
-// failure leaves nothing under that name. False when it could not be written.
-[[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view text);
 
 }  // namespace qxcast
