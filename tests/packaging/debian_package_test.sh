@@ -57,7 +57,8 @@ diff -u "$work/expected" "$work/files" >&2 || fail "the package's files differ f
 dpkg-deb -x "$deb" "$work/root"
 entry="$work/root/usr/share/applications/$app_id.desktop"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
-[ -x "$work/root/usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
+[ -n "$exec_line" ] && [ -x "$work/root/usr/bin/${exec_line%% *}" ] ||
+  fail "Exec=$exec_line is not an installed program"
 [ "$(sed -n 's/^Icon=//p' "$entry")" = "$app_id" ] || fail "Icon= is not $app_id"
 metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
 grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id"
