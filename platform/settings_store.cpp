@@ -15,10 +15,19 @@ QString keyPath(const QString& section, const QString& key) {
 
 QSettingsStore::QSettingsStore()
     : open_([] {
+#ifdef Q_OS_WIN
+        // Where Windows programs keep theirs: HKEY_CURRENT_USER\Software\<program>, with a key
+        // for each section.
+        return std::make_unique<QSettings>(
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QCoreApplication::applicationName(),
+            QSettings::NativeFormat);
+#else
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                            QCoreApplication::organizationName(),
                                            QCoreApplication::applicationName());
-      }) {}
+#endif
+      }) {
+}
 
 QSettingsStore::QSettingsStore(const QString& iniFile)
     : open_([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }) {}
