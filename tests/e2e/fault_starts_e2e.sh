@@ -27,7 +27,7 @@ export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
 . "$(dirname "$0")/x_session.sh"
 # A failed check leaves no instance behind.
 trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
-settings_folder="$XDG_CONFIG_HOME/QXFreeGeomancy"
+settings_folder=$(dirname "$settings")
 
 # leave PID WINDOW: File > Exit in the window, then Exit; the process ends with status 0.
 leave() {
@@ -45,16 +45,20 @@ starts_normally() {
   main=$(wait_for_program_window "$pid" main)
   [ -z "$(windows "$pid" "QX Geomancy")" ] || fail "process $pid asked something before its window"
   place=$(xdotool getwindowgeometry "$main" | sed -n 's/^ *Position: //p')
+  [ -n "$place" ] || fail "window $main has no position"
   [ -n "${plain_place:-}" ] || plain_place=$place
   [ "$place" = "$plain_place" ] || fail "the casting window stands at $place, not $plain_place"
   "$read_window" looks "$main"
   leave "$pid" "$main"
 }
 
+echo "A plain start, which stores its settings where the next two starts spoil them"
+starts_normally
+[ -s "$settings" ] || fail "the program stored no settings in $settings"
+
 echo "A settings file of garbage bytes"
-mkdir -p "$settings_folder"
-head -c 4096 /dev/urandom >"$settings_folder/QXFreeGeomancy.conf"
-printf '\0[Settings\n=Duration=\377\376\n' >>"$settings_folder/QXFreeGeomancy.conf"
+head -c 4096 /dev/urandom >"$settings"
+printf '\0[Settings\n=Duration=\377\376\n' >>"$settings"
 starts_normally
 
 echo "A settings folder that cannot be made"

@@ -31,7 +31,7 @@ hosts="($QXG_FORUM_HOST|$QXG_HELP_HOST|$QXG_PROGRAM_HOST)"
 
 declare -A started=()  # pid -> the time it started, and "w" once it has shown a window
 history=()
-event=0
+event=0 idle=0
 
 note() {
   history+=("$event: $*")
@@ -68,7 +68,12 @@ text() {
 one_event() {
   local windows window x y width height kind=$((RANDOM % 100))
   windows=($(for pid in "${!started[@]}"; do xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; done))
-  [ "${#windows[@]}" -gt 0 ] || { sleep 0.05 && return; }
+  if [ "${#windows[@]}" -eq 0 ]; then
+    idle=$((idle + 1))
+    [ "$idle" -lt 400 ] || defect "no window of the program for 20 seconds"
+    sleep 0.05 && return
+  fi
+  idle=0
   window=${windows[RANDOM % ${#windows[@]}]}
   WIDTH=0 HEIGHT=0
   eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" || return 0

@@ -52,8 +52,8 @@ for press in $(seq 15); do
   xdotool key space
   shown=$("$read_window" figures "$main" "$press")
   case $shown in
-    "$chart"*) ;;
-    *) fail "press $press changed the figures shown before: \"$chart\", now \"$shown\"" ;;
+    "$chart"?*) ;;
+    *) fail "press $press: the window shows \"$shown\", not \"$chart\" and one figure more" ;;
   esac
   chart=$shown
 done
@@ -63,10 +63,12 @@ xdotool key space
 result=$(wait_for_program_window "$first" main "$main")
 named=$("$read_window" name "$result")
 echo "  the Judge's boxes show $judge; the result window names $named"
-[ "$named" = "$judge" ] || fail "the result window names \"$named\", the Judge's boxes show \"$judge\""
+[ -n "$judge" ] && [ "$named" = "$judge" ] ||
+  fail "the result window names \"$named\", the Judge's boxes show \"$judge\""
 # Both windows drawn, and none through memory shared with the X server: a surface handed over as
 # a file descriptor can be lost in a flood of events, and the connection with it.
-if grep -qE 'memfd:xorg|SYSV' "/proc/$first/maps"; then
+maps=$(cat "/proc/$first/maps") && [ -n "$maps" ] || fail "the program's memory map cannot be read"
+if grep -qE 'memfd:xorg|SYSV' <<<"$maps"; then
   fail "the program's windows are drawn through shared memory"
 fi
 
