@@ -148,7 +148,7 @@ LinkEnd followLinks(fs::path path, std::error_code& error) {
 }
 
 std::error_code writeThrough(const fs::path& path, std::string_view text) {
-  const BrokenPipeAsError brokenPipe;
+  [[maybe_unused]] const BrokenPipeAsError brokenPipe;
   OutputFile file(path, OutputFile::Mode::Append);
   if (const std::error_code error = file.write(text)) return error;
   return file.close();

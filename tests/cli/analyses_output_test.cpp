@@ -75,8 +75,11 @@ TEST(AnalysesOutput, OddsJsonCountsEverySet) {
 TEST(AnalysesOutput, SvgPictureHoldsEveryPoint) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "qxg-chart-test.svg";
   ASSERT_EQ(runCast({"--mothers", kWorkedMothers, "--houses", "--svg", path.string()}).status, 0);
-  std::ifstream file(path);
-  const std::string svg((std::istreambuf_iterator<char>(file)), {});
+  std::string svg;
+  {  // closed before it is removed: Windows removes no file that is open
+    std::ifstream file(path);
+    svg.assign(std::istreambuf_iterator<char>(file), {});
+  }
   std::filesystem::remove(path);
   ASSERT_TRUE(svg.starts_with("<?xml") && svg.ends_with("</svg>\n"));
   std::map<std::string, int> circles;
