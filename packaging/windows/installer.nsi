@@ -1,0 +1,88 @@
+; SPDX-License-Identifier: MIT
+; The per-user installer of QX Geomancy for 64-bit Windows, made by scripts/windows:
+;   makensis -DVERSION=... -DSIZE_KB=... -DFILES=install.nsh -DUNFILES=uninstall.nsh
+;            -DICON=qxgeomancy.ico -DOUTFILE=...setup.exe installer.nsi
+; No administrator rights: the program goes to %LOCALAPPDATA%\Programs\QX Geomancy, its
+; Start-menu entry and its uninstaller's entry to the user's own. /S installs and uninstalls
+; silently. The uninstaller removes exactly the files the installer put down; the program's one
+; setting (HKCU\Software\QXFreeGeomancy) stays, as the user's.
+
+Unicode true
+; A 64-bit stub: the 32-bit one needs a Windows with 32-bit support.
+Target amd64-unicode
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!define PRODUCT "QX Geomancy"
+!define PUBLISHER "The QX Geomancy developers"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QXGeomancy"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MIT License"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+; A running program holds its executable: it cannot be replaced or removed until it ends.
+!macro REFUSE_WHILE_RUNNING un
+Function ${un}refuseWhileRunning
+  IfFileExists "$INSTDIR\QXFreeGeomancy.exe" 0 done
+  ClearErrors
+  FileOpen $0 "$INSTDIR\QXFreeGeomancy.exe" a
+  IfErrors 0 closed
+  MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} is running. Close it, then try again." /SD IDOK
+  SetErrorLevel 2
+  Quit
+closed:
+  FileClose $0
+done:
+FunctionEnd
+!macroend
+!insertmacro REFUSE_WHILE_RUNNING ""
+!insertmacro REFUSE_WHILE_RUNNING "un."
+
+Section "Install"
+  SetShellVarContext current
+  Call refuseWhileRunning
+  SetOutPath "$INSTDIR"
+  SetOverwrite on
+  !include "${FILES}"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\QXFreeGeomancy.exe" "" \
+    "$INSTDIR\QXFreeGeomancy.exe" 0
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\QXFreeGeomancy.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+  SetShellVarContext current
+  Call un.refuseWhileRunning
+  !include "${UNFILES}"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# wine_session.sh SETUP X_READ_WINDOW X_CLOSE_WINDOW [MONKEY_EVENTS]
+#
+# The Windows program as a Windows user meets it, under Wine on the private X server of
+# run_under_xvfb.sh, in a fresh Wine prefix whose user is named "Zoë" (letters outside ASCII):
+#   - the installer, silent, puts the program in the user's programs, the Start menu and the
+#     installed programs;
+#   - the first start stores today in the registry; a reading by keyboard ends in the result
+#     window naming the Judge that the casting window's boxes show;
+#   - a menu command and a link label reach the browser (a stand-in that records the address)
+#     with the exact address;
+#   - a second start shows "Application is already running" and ends;
+#   - closing leads to the exit window, kept on top; its Exit ends the process with status 0;
+#   - with a stored date 15 days old the update question comes; garbage in the value is replaced;
+#   - an uninstall while the program runs is refused;
+#   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000);
+#   - the silent uninstall leaves no file or entry behind but the user's one setting.
+# QXG_FORUM_HOST and QXG_PROGRAM_HOST name the hosts the program was built with.
+set -eu
+
+setup=$1 read_window=$2 close_window=$3 monkey_events=${4:-2000}
+. "$(dirname "$0")/x_session.sh"
+trap 'kill $(jobs -p) 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+
+export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 USER=Zoë LOGNAME=Zoë
+export WINEPREFIX="$HOME/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+setting='HKCU\Software\QXFreeGeomancy\Settings'
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\QXGeomancy'
+today=$(date +%-m/%-d/%Y)
+
+echo "A fresh prefix: Verdana and MS Sans Serif as the faces the Linux build uses, the stand-in browser"
+wineboot -i >/dev/null 2>&1
+users=$(ls "$WINEPREFIX/drive_c/users")
+grep -qx 'Zoë' <<<"$users" || fail "the prefix's user is not Zoë: $users"
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS Sans Serif' /d 'DejaVu Sans' /f >/dev/null
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$QXG_STAND_IN_XDG_OPEN" /f >/dev/null
+installed="$WINEPREFIX/drive_c/users/Zoë/AppData/Local/Programs/QX Geomancy"
+program="C:\\users\\Zoë\\AppData\\Local\\Programs\\QX Geomancy\\QXFreeGeomancy.exe"
+menu_entry="$WINEPREFIX/drive_c/users/Zoë/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/QX Geomancy.lnk"
+
+stored_date() {
+  wine reg query "$setting" /v Duration 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'
+}
+
+echo "Silent install"
+wine "$setup" /S
+wineserver -w
+[ -f "$installed/QXFreeGeomancy.exe" ] || fail "nothing installed in $installed"
+[ -f "$menu_entry" ] || fail "no Start-menu entry"
+wine reg query "$uninstall_key" /v DisplayVersion | grep -q '1\.0' || fail "not in the installed programs"
+
+echo "First start: no question, today stored; a reading by keyboard names the Judge"
+wine "$program" &
+first=$!
+main=$(wait_for_program_window "$first" main)
+[ -z "$(windows "$first" "QX Geomancy")" ] || fail "the first start asked a question"
+wait_until "today is not stored" test "$(stored_date)" = "$today"
+focus "$main"
+for press in $(seq 15); do xdotool key space; done
+judge=$("$read_window" judge "$main")
+xdotool key space
+result=$(wait_for_program_window "$first" main "$main")
+named=$("$read_window" name "$result")
+echo "  the Judge's boxes show $judge; the result window names $named"
+[ -n "$judge" ] && [ "$named" = "$judge" ] || fail "the result window names \"$named\", not \"$judge\""
+
+echo "A menu command and a link label reach the browser"
+press "$result" alt+h o
+address=$(wait_for_opened 1)
+[ "$address" = "http://$QXG_PROGRAM_HOST/qx-free-geomancy-help.html" ] || fail "Online Help opened $address"
+press "$result" alt+b
+main=$(wait_for_program_window "$first" main "$result")
+xdotool mousemove --window "$main" 240 40 click 1
+address=$(wait_for_opened 2)
+[ "$address" = "http://$QXG_FORUM_HOST/" ] || fail "the link label opened $address"
+
+echo "Second start: only the message, then status 0"
+wine "$program" &
+second=$!
+message=$(wait_for_message "$second")
+[ -n "$message" ] || fail "the second start showed no message"
+press "$message" Return
+ends "$second" 0
+running "$first" || fail "the first instance ended"
+
+echo "Uninstalling while the program runs is refused, and changes nothing"
+wine "$installed/Uninstall.exe" /S
+wineserver -w
+[ -f "$installed/QXFreeGeomancy.exe" ] || fail "the uninstaller removed the running program"
+
+echo "Closing: the exit window, on top; its Exit ends the process with status 0"
+press "$main" alt+F4
+exit_window=$(wait_for_program_window "$first" exit)
+xprop -id "$exit_window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the exit window is not on top"
+press "$exit_window" alt+x
+ends "$first" 0
+
+echo "A stored date 15 days old: the update question; No"
+wine reg add "$setting" /v Duration /d "$(date -d '15 days ago' +%-m/%-d/%Y)" /f >/dev/null
+wine "$program" &
+third=$!
+question=$(wait_for_message "$third")
+[ -n "$question" ] || fail "no update question"
+press "$question" n
+main=$(wait_for_program_window "$third" main)
+[ "$(stored_date)" = "$today" ] || fail "the answer did not store today"
+press "$main" alt+f x
+press "$(wait_for_program_window "$third" exit)" alt+x
+ends "$third" 0
+
+echo "A value of the wrong type: replaced by today, no question"
+wine reg add "$setting" /v Duration /t REG_DWORD /d 7 /f >/dev/null
+wine "$program" &
+fourth=$!
+main=$(wait_for_program_window "$fourth" main)
+[ -z "$(windows "$fourth" "QX Geomancy")" ] || fail "a value of the wrong type brought a question"
+wait_until "the value was not replaced by today" test "$(stored_date)" = "$today"
+press "$main" alt+f x
+press "$(wait_for_program_window "$fourth" exit)" alt+x
+ends "$fourth" 0
+
+echo "The outside monkey against the installed program"
+printf '#!/bin/sh\nexec wine "%s"\n' "$program" >"$HOME/installed-program"
+chmod +x "$HOME/installed-program"
+"$(dirname "$0")/outside_monkey.sh" "$HOME/installed-program" "$close_window" "$monkey_events" 1
+wineserver -k 2>/dev/null || true
+
+echo "Silent uninstall: no file, no entry; the setting stays"
+wine "$installed/Uninstall.exe" /S
+wineserver -w
+[ ! -e "$installed" ] || fail "left behind: $(find "$installed")"
+[ ! -e "$menu_entry" ] || fail "the Start-menu entry is left behind"
+! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is left behind"
+[ "$(stored_date)" = "$today" ] || fail "the user's setting went with the program"
+echo "PASS"
