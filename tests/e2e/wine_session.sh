@@ -23,7 +23,7 @@ setup=$1 read_window=$2 close_window=$3 monkey_events=${4:-2000}
 . "$(dirname "$0")/x_session.sh"
 trap 'kill $(jobs -p) 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 
-export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 USER=Zoë LOGNAME=Zoë
+export LC_ALL=C.UTF-8 LANG=C.UTF-8 USER=Zoë LOGNAME=Zoë
 export WINEPREFIX="$HOME/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 setting='HKCU\Software\QXFreeGeomancy\Settings'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\QXGeomancy'
@@ -44,6 +44,10 @@ stored_date() {
   wine reg query "$setting" /v Duration 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'
 }
 
+uninstaller_ended() {
+  ! pgrep -f '\\Un\.exe' >/dev/null
+}
+
 echo "Silent install"
 wine "$setup" /S
 wineserver -w
@@ -62,7 +66,7 @@ for press in $(seq 15); do xdotool key space; done
 judge=$("$read_window" judge "$main")
 xdotool key space
 result=$(wait_for_program_window "$first" main "$main")
-named=$("$read_window" name "$result")
+named=$("$read_window" name "$result" nearest)
 echo "  the Judge's boxes show $judge; the result window names $named"
 [ -n "$judge" ] && [ "$named" = "$judge" ] || fail "the result window names \"$named\", not \"$judge\""
 
@@ -86,8 +90,12 @@ ends "$second" 0
 running "$first" || fail "the first instance ended"
 
 echo "Uninstalling while the program runs is refused, and changes nothing"
+# The uninstaller runs as a copy of itself in the user's Temp folder (Un.exe), which a silent
+# refusal ends at once; wineserver -w would wait for the program as well.
 wine "$installed/Uninstall.exe" /S
-wineserver -w
+sleep 1
+wait_until "the uninstaller does not end" uninstaller_ended
+[ -f "$installed/Qt6Core.dll" ] || fail "the uninstaller removed files of the running program"
 [ -f "$installed/QXFreeGeomancy.exe" ] || fail "the uninstaller removed the running program"
 
 echo "Closing: the exit window, on top; its Exit ends the process with status 0"
