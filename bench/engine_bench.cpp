@@ -12,10 +12,11 @@
 
 #include "caster.h"
 #include "catalogue.h"
+#include "chart_analysis.h"
 #include "exact_odds.h"
 #include "random_source.h"
-#include "reading.h"
 #include "reading_caster.h"
+#include "reading_json.h"
 #include "shield_chart.h"
 
 namespace {
@@ -65,7 +66,7 @@ BENCHMARK(BM_CastReading);
 void BM_CoreReading(benchmark::State& state) {
   geomancy::ReadingCaster caster(1);
   for (auto _ : state) {
-    const qxcast::Reading reading = qxcast::readingFromChart(caster.next());
+    const geomancy::Reading reading = geomancy::readingOf(caster.next());
     benchmark::DoNotOptimize(reading);
     benchmark::DoNotOptimize(&geomancy::entryForMask(reading.judge()));
   }
@@ -101,7 +102,7 @@ void BM_CastReadingAsJson(benchmark::State& state) {
   std::string line;
   for (auto _ : state) {
     line.clear();
-    qxcast::appendJson(line, qxcast::readingFromChart(caster.next()));
+    qxcast::appendJson(line, geomancy::analyseReading(geomancy::readingOf(caster.next()), {}));
     benchmark::DoNotOptimize(line.data());
   }
   state.SetItemsProcessed(state.iterations());

@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "cast_options.h"
+#include "chart_analysis.h"
 #include "chart_svg.h"
+#include "chart_text.h"
 #include "file_output.h"
 #include "interruption.h"
 #include "odds_output.h"
 #include "random_source.h"
-#include "reading.h"
 #include "reading_caster.h"
+#include "reading_json.h"
 
 namespace qxcast {
 namespace {
@@ -26,22 +28,26 @@ constexpr std::size_t kFlushSize = 1 << 16;
 class ReadingWriter {
  public:
   ReadingWriter(const CastOptions& options, std::ostream& out)
-      : options_(options), analyses_{options.houses, options.querent, options.quesited}, out_(out) {
+      : options_(options), request_(requestOf(options)), out_(out) {
     buffer_.reserve(kFlushSize + 4096);
   }
 
   // False once the output has refused a write, or a signal has asked the run to stop: there is
   // no point in casting on.
-  bool write(const Reading& reading, std::uint32_t number) {
+  bool write(const geomancy::Reading& reading, std::uint32_t number) {
+    last_ = geomancy::analyseReading(reading, request_);
     if (options_.json) {
-      appendJson(buffer_, reading, analyses_);
+      appendJson(buffer_, last_);
     } else {
       appendPlainHeading(number);
-      appendPlain(buffer_, reading, analyses_);
+      appendPlain(buffer_, last_);
     }
     if (interruption() != 0) return false;
     return buffer_.size() < kFlushSize || flush();
   }
+
+  // The analysis of the reading written last.
+  [[nodiscard]] const geomancy::ChartAnalysis& last() const noexcept { return last_; }
 
   bool finish() {
     flush();
@@ -73,27 +79,30 @@ class ReadingWriter {
     return static_cast<bool>(out_);
   }
 
+  static geomancy::AnalysisRequest requestOf(const CastOptions& options) {
+    geomancy::AnalysisRequest request{options.houses, std::nullopt};
+    if (options.quesited) request.question = {options.querent, *options.quesited};
+    return request;
+  }
+
   const CastOptions& options_;
-  const Analyses analyses_;
+  const geomancy::AnalysisRequest request_;
   std::ostream& out_;
   std::string buffer_;
+  geomancy::ChartAnalysis last_;
 };
 
-// Returns the last reading written.
-Reading writeReadings(const CastOptions& options, ReadingWriter& writer) {
+void writeReadings(const CastOptions& options, ReadingWriter& writer) {
   if (options.mothers) {
-    const Reading reading = readingFromMothers(*options.mothers);
+    const geomancy::Reading reading = geomancy::readingOf(geomancy::shieldMasks(*options.mothers));
     countUpTo(options.readings,
               [&](std::uint32_t number) { return writer.write(reading, number); });
-    return reading;
+    return;
   }
   geomancy::ReadingCaster caster(options.seed.value_or(geomancy::clockSeed()));
-  Reading reading;
   countUpTo(options.readings, [&](std::uint32_t number) {
-    reading = readingFromChart(caster.next());
-    return writer.write(reading, number);
+    return writer.write(geomancy::readingOf(caster.next()), number);
   });
-  return reading;
 }
 
 int outputFailed(std::ostream& err) {
@@ -126,11 +135,10 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
   const CastOptions& options = parsed.options;
   if (options.odds) return writeOdds(options, out, err);
   ReadingWriter writer(options, out);
-  const Reading last = writeReadings(options, writer);
+  writeReadings(options, writer);
   if (!writer.finish()) return outputFailed(err);
   if (options.svg) {
-    if (const std::error_code error =
-            writeFileByName(*options.svg, chartSvg(last, options.houses))) {
+    if (const std::error_code error = writeFileByName(*options.svg, chartSvg(writer.last()))) {
       err << kProgramName << ": cannot write the picture to " << quoteArgument(*options.svg) << ": "
           << error.message() << '\n';
       return kExitOutputFailed;

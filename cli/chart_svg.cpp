@@ -93,7 +93,7 @@ void appendFigure(std::string& out, const Place& place) {
   out += "</g>\n";
 }
 
-std::vector<Place> shieldPlaces(const Reading& reading) {
+std::vector<Place> shieldPlaces(const geomancy::Reading& reading) {
   std::vector<Place> places;
   const auto add = [&](int position, int middle, int top) {
     const std::string_view caption = geomancy::positionName(position);
@@ -113,7 +113,7 @@ std::vector<Place> shieldPlaces(const Reading& reading) {
   return places;
 }
 
-void appendHouseChart(std::string& out, const Reading& reading) {
+void appendHouseChart(std::string& out, const geomancy::Reading& reading) {
   appendText(out, kHousesLeft + 2 * kCell, 24, "The house chart", true, 16);
   for (int house = 1; house <= geomancy::kHouseCount; ++house) {
     const int column = (house - 1) % 4;
@@ -126,7 +126,9 @@ void appendHouseChart(std::string& out, const Reading& reading) {
 
 }  // namespace
 
-std::string chartSvg(const Reading& reading, bool houses) {
+std::string chartSvg(const geomancy::ChartAnalysis& analysis) {
+  const geomancy::Reading& reading = analysis.reading;
+  const bool houses = analysis.houses.has_value();
   const int width = houses ? kHousesLeft + 4 * kCell : 8 * kCell;
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
