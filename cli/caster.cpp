@@ -28,26 +28,31 @@ constexpr std::size_t kFlushSize = 1 << 16;
 class ReadingWriter {
  public:
   ReadingWriter(const CastOptions& options, std::ostream& out)
-      : options_(options), request_(requestOf(options)), out_(out) {
-    buffer_.reserve(kFlushSize + 4096);
-  }
+      : options_(options),
+        request_(requestOf(options)),
+        out_(out),
+        buffer_(kFlushSize + kJsonLineRoom, '\0') {}
 
   // False once the output has refused a write, or a signal has asked the run to stop: there is
   // no point in casting on.
   bool write(const geomancy::Reading& reading, std::uint32_t number) {
-    last_ = geomancy::analyseReading(reading, request_);
+    geomancy::analyseReading(reading, request_, analysis_);
     if (options_.json) {
-      appendJson(buffer_, last_);
+      // Below kFlushSize, the buffer has room for a whole line.
+      used_ =
+          static_cast<std::size_t>(writeJson(buffer_.data() + used_, analysis_) - buffer_.data());
     } else {
+      text_.clear();
       appendPlainHeading(number);
-      appendPlain(buffer_, last_);
+      appendPlain(text_, analysis_);
+      if (!append(text_)) return false;
     }
     if (interruption() != 0) return false;
-    return buffer_.size() < kFlushSize || flush();
+    return used_ < kFlushSize || flush();
   }
 
   // The analysis of the reading written last.
-  [[nodiscard]] const geomancy::ChartAnalysis& last() const noexcept { return last_; }
+  [[nodiscard]] const geomancy::ChartAnalysis& last() const noexcept { return analysis_; }
 
   bool finish() {
     flush();
@@ -59,23 +64,34 @@ class ReadingWriter {
   // Several plain readings get a heading each and a blank line between them.
   void appendPlainHeading(std::uint32_t number) {
     if (options_.readings == 1) return;
-    if (number > 1) buffer_ += '\n';
-    buffer_ += "Reading ";
+    if (number > 1) text_ += '\n';
+    text_ += "Reading ";
     appendNumber(number);
-    buffer_ += " of ";
+    text_ += " of ";
     appendNumber(options_.readings);
-    buffer_ += "\n\n";
+    text_ += "\n\n";
   }
 
   void appendNumber(std::uint32_t number) {
     std::array<char, 16> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-    buffer_.append(digits.data(), end);
+    text_.append(digits.data(), end);
+  }
+
+  bool append(std::string_view text) {
+    if (text.size() > buffer_.size() - used_ && !flush()) return false;
+    if (text.size() > buffer_.size()) {
+      out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+      return static_cast<bool>(out_);
+    }
+    text.copy(buffer_.data() + used_, text.size());
+    used_ += text.size();
+    return true;
   }
 
   bool flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
     return static_cast<bool>(out_);
   }
 
@@ -88,8 +104,12 @@ class ReadingWriter {
   const CastOptions& options_;
   const geomancy::AnalysisRequest request_;
   std::ostream& out_;
+  // Made full size once, so that lines are written straight into it; only the first used_ bytes
+  // are output.
   std::string buffer_;
-  geomancy::ChartAnalysis last_;
+  std::size_t used_ = 0;
+  std::string text_;                  // a plain reading, before it joins the buffer
+  geomancy::ChartAnalysis analysis_;  // of the reading being written, made anew for each
 };
 
 void writeReadings(const CastOptions& options, ReadingWriter& writer) {

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "reading_json.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "catalogue.h"
 
@@ -68,6 +73,112 @@ std::string_view whose(Significator significator) {
   return significator == Significator::Querent ? "\"querent\"" : "\"quesited\"";
 }
 
+// A piece of a line, kept in N bytes and copied whole, so that the copy is a few moves the
+// compiler knows the size of; only its first `size` bytes count.
+template <std::size_t N>
+struct Slot {
+  std::array<char, N> text{};
+  std::uint8_t size = 0;
+};
+
+template <std::size_t N>
+Slot<N> slotOf(std::string_view text) {
+  static_assert(N < 256);
+  if (text.size() > N) throw std::logic_error("a JSON piece outgrew its slot");
+  Slot<N> slot;
+  text.copy(slot.text.data(), text.size());
+  slot.size = static_cast<std::uint8_t>(text.size());
+  return slot;
+}
+
+// Pieces of any length kept one after the other in one text, so that those in use stay close
+// together in the processor's caches. Each is copied as its first kHead bytes whole, like a
+// slot, and the rest, if any, by length: most ways of the point are shorter than that, and a copy
+// by length costs a call and a guess at the size.
+class LongPieces {
+ public:
+  static constexpr std::size_t kHead = 96;
+
+  [[nodiscard]] std::size_t add(std::string_view text) {
+    pieces_.push_back({text_.size(), text.size()});
+    text_ += text;
+    text_.replace(text_.size(), 0, kHead, ' ');  // what a head copy may read past the last piece
+    text_.resize(text_.size() - kHead);
+    return pieces_.size() - 1;
+  }
+  // Keeps kHead bytes readable past every piece.
+  void finish() { text_.append(kHead, ' '); }
+
+  [[nodiscard]] const char* text(std::size_t piece) const {
+    return text_.data() + pieces_[piece].offset;
+  }
+  [[nodiscard]] std::size_t size(std::size_t piece) const { return pieces_[piece].size; }
+  [[nodiscard]] std::size_t longest() const {
+    std::size_t longest = 0;
+    for (const Place& place : pieces_) longest = std::max(longest, place.size);
+    return longest;
+  }
+
+ private:
+  struct Place {
+    std::size_t offset;
+    std::size_t size;
+  };
+  std::string text_;
+  std::vector<Place> pieces_;
+};
+
+// Writes pieces one after the other into room made beforehand. Passed and returned by value, so
+// that its place stays in a register: kept in memory, it would be stored and read back around
+// every piece, as the pieces' bytes might overwrite it.
+class Cursor {
+ public:
+  explicit Cursor(char* at) : at_(at) {}
+
+  template <std::size_t N>
+  void put(const Slot<N>& slot) {
+    std::memcpy(at_, slot.text.data(), N);
+    at_ += slot.size;
+  }
+  // A literal, its size known when compiled.
+  template <std::size_t N>
+  void put(const char (&text)[N]) {
+    std::memcpy(at_, text, N - 1);
+    at_ += N - 1;
+  }
+  void put(std::string_view text) {
+    std::memcpy(at_, text.data(), text.size());
+    at_ += text.size();
+  }
+  void put(const LongPieces& pieces, std::size_t piece) {
+    const char* const text = pieces.text(piece);
+    const std::size_t size = pieces.size(piece);
+    std::memcpy(at_, text, LongPieces::kHead);
+    if (size > LongPieces::kHead) {
+      std::memcpy(at_ + LongPieces::kHead, text + LongPieces::kHead, size - LongPieces::kHead);
+    }
+    at_ += size;
+  }
+  // One literal or the other.
+  template <std::size_t N, std::size_t M>
+  void put(bool first, const char (&text)[N], const char (&otherwise)[M]) {
+    if (first) {
+      put(text);
+    } else {
+      put(otherwise);
+    }
+  }
+  void put(char c) { *at_++ = c; }
+
+  [[nodiscard]] char* at() const { return at_; }
+
+ private:
+  char* at_;
+};
+
+template <typename Piece>
+using ByHouse = std::array<Piece, kHouseCount + 1>;  // [0] unused
+
 // Every JSON line has the same frame, and only the figures in it and the Judge's texts differ; a
 // figure's rows always stand just before a "]". So a line is the frame with eight characters
 // written into each of its sixteen places, then the Judge's texts, all worked out once from the
@@ -77,17 +188,29 @@ struct Pieces {
   std::array<std::size_t, kFigurePlaces> places{};
   std::array<std::array<char, 8>, kMaskCount> rows{};
   std::array<std::string, kMaskCount> judgeTexts;
-  std::array<std::array<std::string, kMaskCount>, kMaskCount> keyPairs;  // "KEY1","KEY2"
+  std::array<std::array<Slot<40>, kMaskCount>, kMaskCount> keyPairs;  // "KEY1","KEY2"
   // From the end of the houses to the start of the ways, by the Index's points.
-  std::array<std::string, 8 * kHouseCount + 1> index;
-  std::array<std::string, kWayCases> ways;  // from "{"row":" on, past the row's number
-  // "[a,b]", and "{"house":h,"figure_of":"querent"}" (then "quesited"), by house.
-  std::array<std::array<std::string, kHouseCount + 1>, kHouseCount + 1> housePairs;
-  std::array<std::array<std::string, 2>, kHouseCount + 1> conjunctions;
-  // ","perfection":{"querent":M,"quesited":N", by the two houses.
-  std::array<std::array<std::string, kHouseCount + 1>, kHouseCount + 1> perfections;
+  std::array<Slot<48>, 8 * kHouseCount + 1> index;
+  // From "{"row":r" on, with the comma before all rows but the first.
+  // "{"row":r", with the comma before all rows but the first, and what follows the row's number
+  // by the way's case: the same for every row.
+  std::array<Slot<16>, geomancy::kRowsPerFigure> rowStarts;
+  LongPieces ways;
+  // ","perfection":{"querent":M,"quesited":N,"occupation":o,"conjunction":[", by the two houses
+  // and the occupation.
+  ByHouse<ByHouse<std::array<Slot<96>, 2>>> perfections;
+  // "{"house":h,"figure_of":"querent"}" (then "quesited"), and "[a,b]", by house.
+  ByHouse<std::array<Slot<40>, 2>> conjunctions;
+  ByHouse<ByHouse<Slot<8>>> housePairs;
+  // By the house an aspect is cast from, the house it is cast onto and whose figure casts it.
+  ByHouse<ByHouse<std::array<Slot<96>, 2>>> aspects;
   // By pair and kind, with the key before the first pair and the comma before the others.
-  std::array<std::array<std::string, kCompanyKinds>, geomancy::kCompanyPairs> company;
+  // By the kinds of three pairs at a time (the first pair's kind times 25, and so on): the first
+  // three with the key before them, the last three with the bracket after them.
+  std::array<std::array<Slot<128>, kCompanyKinds * kCompanyKinds * kCompanyKinds>, 2> company;
+  // The most the frame and the Judge's texts and the ways take.
+  std::size_t longestStart = 0;
+  std::size_t longestWay = 0;
 };
 
 void addPlace(Pieces& pieces, int place) {
@@ -130,7 +253,6 @@ std::string judgeTexts(const CatalogueEntry& judge) {
   return out;
 }
 
-// The way after its row's number.
 std::string wayJson(const geomancy::WayOfThePoint& way) {
   std::string out =
       joined({",\"established\":", way.established ? "true" : "false", ",\"branches\":["});
@@ -146,6 +268,20 @@ std::string wayJson(const geomancy::WayOfThePoint& way) {
   return out;
 }
 
+std::string aspectJson(int from, int onto, Significator figureOf) {
+  const geomancy::AspectOver over = geomancy::aspectOver(from, onto);
+  if (!over.cast) return {};
+  std::string out = joined({"{\"from\":", number(from), ",\"onto\":", number(onto), ",\"kind\":"});
+  appendJsonString(out, geomancy::aspectName(over.kind));
+  out += ",\"side\":";
+  if (over.side == geomancy::AspectSide::Neither) {
+    out += "null";
+  } else {
+    appendJsonString(out, geomancy::sideName(over.side));
+  }
+  return joined({out, ",\"figure_of\":", whose(figureOf), "}"});
+}
+
 void buildFigurePieces(Pieces& pieces) {
   for (int mask = 0; mask < kMaskCount; ++mask) {
     const auto figureMask = static_cast<FigureMask>(mask);
@@ -158,11 +294,14 @@ void buildFigurePieces(Pieces& pieces) {
     rows += ']';
     rows.copy(pieces.rows[mask].data(), pieces.rows[mask].size());
     pieces.judgeTexts[mask] = judgeTexts(geomancy::entryForMask(figureMask));
+    pieces.longestStart =
+        std::max(pieces.longestStart, pieces.frame.size() + pieces.judgeTexts[mask].size());
     for (int second = 0; second < kMaskCount; ++second) {
-      std::string& pair = pieces.keyPairs[mask][second];
+      std::string pair;
       appendJsonString(pair, geomancy::entryForMask(figureMask).key);
       pair += ',';
       appendJsonString(pair, geomancy::entryForMask(static_cast<FigureMask>(second)).key);
+      pieces.keyPairs[mask][second] = slotOf<40>(pair);
     }
   }
 }
@@ -170,24 +309,35 @@ void buildFigurePieces(Pieces& pieces) {
 void buildHousePieces(Pieces& pieces) {
   for (int points = 4 * kHouseCount; points <= 8 * kHouseCount; ++points) {
     pieces.index[points] =
-        joined({"],\"index\":{\"points\":", number(points),
-                ",\"house\":", number(geomancy::indexHouse(points)), "},\"way\":["});
+        slotOf<48>(joined({"],\"index\":{\"points\":", number(points),
+                           ",\"house\":", number(geomancy::indexHouse(points)), "},\"way\":["}));
+  }
+  for (int row = 1; row <= geomancy::kRowsPerFigure; ++row) {
+    pieces.rowStarts[row - 1] = slotOf<16>(joined({row > 1 ? "," : "", "{\"row\":", number(row)}));
   }
   for (int each = 0; each < kWayCases; ++each) {
-    pieces.ways[each] = wayJson(geomancy::wayOfThePoint(static_cast<geomancy::WayCase>(each)));
+    // Added in case order, so that a case is its piece's number.
+    (void)pieces.ways.add(wayJson(geomancy::wayOfThePoint(static_cast<geomancy::WayCase>(each))));
   }
-  for (int pair = 0; pair < geomancy::kCompanyPairs; ++pair) {
-    for (int kind = 0; kind < kCompanyKinds; ++kind) {
-      const std::string_view name = geomancy::companyName(static_cast<geomancy::Company>(kind));
-      pieces.company[pair][kind] =
-          joined({pair == 0 ? ",\"company\":[" : ",", "{\"houses\":[", number(2 * pair + 1), ",",
-                  number(2 * pair + 2), "],\"kind\":"});
-      if (name.empty()) {
-        pieces.company[pair][kind] += "null}";
-      } else {
-        appendJsonString(pieces.company[pair][kind], name);
-        pieces.company[pair][kind] += '}';
+  pieces.ways.finish();
+  pieces.longestWay = 16 + std::max(pieces.ways.longest(), LongPieces::kHead);
+  for (int half = 0; half < 2; ++half) {
+    for (int kinds = 0; kinds < kCompanyKinds * kCompanyKinds * kCompanyKinds; ++kinds) {
+      std::string piece = half == 0 ? ",\"company\":[" : "";
+      for (int third = 0, divisor = kCompanyKinds * kCompanyKinds; third < 3;
+           ++third, divisor /= kCompanyKinds) {
+        const int pair = 3 * half + third;
+        piece += joined({pair > 0 ? "," : "", "{\"houses\":[", number(2 * pair + 1), ",",
+                         number(2 * pair + 2), "],\"kind\":"});
+        const auto kind = static_cast<geomancy::Company>(kinds / divisor % kCompanyKinds);
+        if (kind == geomancy::Company::None) {
+          piece += "null";
+        } else {
+          appendJsonString(piece, geomancy::companyName(kind));
+        }
+        piece += '}';
       }
+      pieces.company[half][kinds] = slotOf<128>(half == 1 ? piece + "]" : piece);
     }
   }
 }
@@ -195,13 +345,20 @@ void buildHousePieces(Pieces& pieces) {
 void buildPerfectionPieces(Pieces& pieces) {
   for (int a = 1; a <= kHouseCount; ++a) {
     for (int b = 1; b <= kHouseCount; ++b) {
-      pieces.housePairs[a][b] = joined({"[", number(a), ",", number(b), "]"});
-      pieces.perfections[a][b] =
-          joined({",\"perfection\":{\"querent\":", number(a), ",\"quesited\":", number(b)});
+      for (const bool occupation : {false, true}) {
+        pieces.perfections[a][b][occupation ? 1 : 0] = slotOf<96>(
+            joined({",\"perfection\":{\"querent\":", number(a), ",\"quesited\":", number(b),
+                    ",\"occupation\":", occupation ? "true" : "false", ",\"conjunction\":["}));
+      }
+      pieces.housePairs[a][b] = slotOf<8>(joined({"[", number(a), ",", number(b), "]"}));
+      for (const Significator significator : {Significator::Querent, Significator::Quesited}) {
+        pieces.aspects[a][b][static_cast<std::size_t>(significator)] =
+            slotOf<96>(aspectJson(a, b, significator));
+      }
     }
     for (const Significator significator : {Significator::Querent, Significator::Quesited}) {
-      pieces.conjunctions[a][static_cast<std::size_t>(significator)] =
-          joined({"{\"house\":", number(a), ",\"figure_of\":", whose(significator), "}"});
+      pieces.conjunctions[a][static_cast<std::size_t>(significator)] = slotOf<40>(
+          joined({"{\"house\":", number(a), ",\"figure_of\":", whose(significator), "}"}));
     }
   }
 }
@@ -212,6 +369,14 @@ Pieces buildPieces() {
   buildFigurePieces(pieces);
   buildHousePieces(pieces);
   buildPerfectionPieces(pieces);
+  // Every piece at its largest, its whole slot copied, with room to spare for the literals.
+  constexpr std::size_t kHouses = 6 * 41 + 48 + 1;
+  constexpr std::size_t kPerfection =
+      96 + 4 * 41 + 2 * kHouseCount * 9 + 4 * 9 + 2 * (kHouseCount - 1) * 97 + 256;
+  constexpr std::size_t kCompany = 2 * 128;
+  const std::size_t longest =
+      pieces.longestStart + kHouses + 4 * pieces.longestWay + kPerfection + kCompany + 256;
+  if (longest > kJsonLineRoom) throw std::logic_error("a JSON line can outgrow its room");
   return pieces;
 }
 
@@ -220,80 +385,62 @@ const Pieces& pieces() {
   return kPieces;
 }
 
-void appendHousesJson(std::string& out, const geomancy::ChartAnalysis& analysis) {
-  const Pieces& p = pieces();
+Cursor writeHouses(Cursor out, const Pieces& p, const geomancy::ChartAnalysis& analysis) {
   const geomancy::ShieldMasks& chart = analysis.reading.chart;
-  out += ",\"houses\":[";
+  out.put(",\"houses\":[");
   for (int house = 1; house < kHouseCount; house += 2) {
-    if (house > 1) out += ',';
-    out += p.keyPairs[geomancy::houseFigure(chart, house)][geomancy::houseFigure(chart, house + 1)];
+    if (house > 1) out.put(',');
+    out.put(
+        p.keyPairs[geomancy::houseFigure(chart, house)][geomancy::houseFigure(chart, house + 1)]);
   }
-  out += p.index[analysis.houses->index.points];
+  out.put(p.index[analysis.houses->index.points]);
   for (int row = 1; row <= geomancy::kRowsPerFigure; ++row) {
-    out += row > 1 ? ",{\"row\":" : "{\"row\":";
-    out += static_cast<char>('0' + row);
-    out += p.ways[analysis.houses->ways[row - 1]];
+    out.put(p.rowStarts[row - 1]);
+    out.put(p.ways, analysis.houses->ways[row - 1]);
   }
-  out += ']';
+  out.put(']');
+  return out;
 }
 
 template <typename Pairs>
-void appendPairsJson(std::string& out, std::string_view key, const Pairs& pairs) {
-  const Pieces& p = pieces();
-  out += key;
+Cursor writePairs(Cursor out, const Pieces& p, const Pairs& pairs) {
   for (std::size_t i = 0; i < pairs.size(); ++i) {
-    if (i > 0) out += ',';
-    out += p.housePairs[pairs[i].a][pairs[i].b];
+    if (i > 0) out.put(',');
+    out.put(p.housePairs[pairs[i].a][pairs[i].b]);
   }
-  out += ']';
+  return out;
 }
 
-void appendAspectJson(std::string& out, const Perfection::Aspect& aspect) {
-  out += "{\"from\":";
-  out += std::to_string(aspect.from);
-  out += ",\"onto\":";
-  out += std::to_string(aspect.onto);
-  out += ",\"kind\":";
-  appendJsonString(out, geomancy::aspectName(aspect.kind));
-  out += ",\"side\":";
-  if (aspect.side == geomancy::AspectSide::Neither) {
-    out += "null";
-  } else {
-    appendJsonString(out, geomancy::sideName(aspect.side));
-  }
-  out += ",\"figure_of\":";
-  out += whose(aspect.figureOf);
-  out += '}';
-}
-
-void appendPerfectionJson(std::string& out, const Perfection& perfection) {
-  const Pieces& p = pieces();
-  out += p.perfections[perfection.querent][perfection.quesited];
-  out += perfection.occupation ? ",\"occupation\":true" : ",\"occupation\":false";
-  out += ",\"conjunction\":[";
+Cursor writePerfection(Cursor out, const Pieces& p, const Perfection& perfection) {
+  out.put(p.perfections[perfection.querent][perfection.quesited][perfection.occupation ? 1 : 0]);
   for (std::size_t i = 0; i < perfection.conjunction.size(); ++i) {
-    if (i > 0) out += ',';
+    if (i > 0) out.put(',');
     const auto& conjunction = perfection.conjunction[i];
-    out += p.conjunctions[conjunction.house][static_cast<std::size_t>(conjunction.figureOf)];
+    out.put(p.conjunctions[conjunction.house][static_cast<std::size_t>(conjunction.figureOf)]);
   }
-  out += ']';
-  appendPairsJson(out, ",\"mutation\":[", perfection.mutation);
-  appendPairsJson(out, ",\"translation\":[", perfection.translation);
-  out += perfection.perfects() ? ",\"perfects\":true" : ",\"perfects\":false";
-  out += ",\"aspects\":[";
+  out.put("],\"mutation\":[");
+  out = writePairs(out, p, perfection.mutation);
+  out.put("],\"translation\":[");
+  out = writePairs(out, p, perfection.translation);
+  out.put(perfection.perfects(), "],\"perfects\":true,\"aspects\":[",
+          "],\"perfects\":false,\"aspects\":[");
   for (std::size_t i = 0; i < perfection.aspects.size(); ++i) {
-    if (i > 0) out += ',';
-    appendAspectJson(out, perfection.aspects[i]);
+    if (i > 0) out.put(',');
+    const auto& aspect = perfection.aspects[i];
+    out.put(p.aspects[aspect.from][aspect.onto][static_cast<std::size_t>(aspect.figureOf)]);
   }
-  out += perfection.denial() ? "],\"denial\":true}" : "],\"denial\":false}";
+  out.put(perfection.denial(), "],\"denial\":true}", "],\"denial\":false}");
+  return out;
 }
 
-void appendCompanyJson(std::string& out, const geomancy::HouseAnalysis& houses) {
-  const Pieces& p = pieces();
-  for (int pair = 0; pair < geomancy::kCompanyPairs; ++pair) {
-    out += p.company[pair][static_cast<std::size_t>(houses.company[pair])];
-  }
-  out += ']';
+Cursor writeCompany(Cursor out, const Pieces& p, const geomancy::HouseAnalysis& houses) {
+  const auto kinds = [&houses](int first) {
+    const auto kind = [&houses](int pair) { return static_cast<int>(houses.company[pair]); };
+    return (kind(first) * kCompanyKinds + kind(first + 1)) * kCompanyKinds + kind(first + 2);
+  };
+  out.put(p.company[0][kinds(0)]);
+  out.put(p.company[1][kinds(3)]);
+  return out;
 }
 
 }  // namespace
@@ -345,22 +492,28 @@ void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
-void appendJson(std::string& out, const geomancy::ChartAnalysis& analysis) {
+char* writeJson(char* at, const geomancy::ChartAnalysis& analysis) {
   const Pieces& p = pieces();
   const geomancy::Reading& reading = analysis.reading;
-  const std::size_t start = out.size();
-  out += p.frame;
-  char* const line = out.data() + start;
+  Cursor out(at);
+  out.put(p.frame);
   for (int position = 0; position < kFigureCount; ++position) {
-    std::memcpy(line + p.places[position], p.rows[reading.chart[position]].data(), 8);
+    std::memcpy(at + p.places[position], p.rows[reading.chart[position]].data(), 8);
   }
-  std::memcpy(line + p.places[kReconcilerPlace], p.rows[reading.reconciler].data(), 8);
-  out += p.judgeTexts[reading.judge()];
-  if (analysis.houses) appendHousesJson(out, analysis);
-  if (analysis.perfection) appendPerfectionJson(out, *analysis.perfection);
-  if (analysis.houses) appendCompanyJson(out, *analysis.houses);
-  if (analysis.judged()) out += analysis.halted ? ",\"halted\":true" : ",\"halted\":false";
-  out += "}\n";
+  std::memcpy(at + p.places[kReconcilerPlace], p.rows[reading.reconciler].data(), 8);
+  out.put(p.judgeTexts[reading.judge()]);
+  if (analysis.houses) out = writeHouses(out, p, analysis);
+  if (analysis.perfection) out = writePerfection(out, p, *analysis.perfection);
+  if (analysis.houses) out = writeCompany(out, p, *analysis.houses);
+  if (analysis.judged()) out.put(analysis.halted, ",\"halted\":true", ",\"halted\":false");
+  out.put("}\n");
+  return out.at();
+}
+
+void appendJson(std::string& out, const geomancy::ChartAnalysis& analysis) {
+  const std::size_t start = out.size();
+  out.resize(start + kJsonLineRoom);
+  out.resize(static_cast<std::size_t>(writeJson(out.data() + start, analysis) - out.data()));
 }
 
 }  // namespace qxcast

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,16 @@
 
 namespace qxcast {
 
-// Appends one JSON object on one line, ending with a newline: the chart, the Reconciler and the
-// Judge's texts, then what the analysis holds, each under keys that come after the ones before.
+// The most a JSON line can take, newline included, and the room that writeJson() needs.
+inline constexpr std::size_t kJsonLineRoom = 16384;
+
+// Writes one JSON object on one line, ending with a newline, from `at` on, where there must be
+// kJsonLineRoom bytes of room (more than the line: pieces are copied in fixed sizes); returns the
+// end of the line. The chart, the Reconciler and the Judge's texts come first, then what the
+// analysis holds, each under keys that come after the ones before.
+char* writeJson(char* at, const geomancy::ChartAnalysis& analysis);
+
+// The same, appended to `out`.
 void appendJson(std::string& out, const geomancy::ChartAnalysis& analysis);
 
 // `text` as a JSON string literal, quotes included. UTF-8 passes through unchanged.

@@ -2,20 +2,42 @@
 #include "chart_analysis.h"
 
 namespace geomancy {
+namespace {
 
-ChartAnalysis analyseReading(const Reading& reading, const AnalysisRequest& request) {
-  ChartAnalysis analysis{reading, std::nullopt, std::nullopt, false};
+// Hands std::optional::emplace a value to be made in place: the result of make() initialises the
+// optional's own storage, with no copy of the (large) value.
+template <typename Make>
+struct MadeInPlace {
+  Make make;
+  // NOLINTNEXTLINE(google-explicit-constructor): the conversion is the point.
+  operator decltype(make())() const { return make(); }
+};
+template <typename Make>
+MadeInPlace(Make) -> MadeInPlace<Make>;
+
+}  // namespace
+
+void analyseReading(const Reading& reading, const AnalysisRequest& request,
+                    ChartAnalysis& analysis) {
+  analysis.reading = reading;
   const ShieldMasks& chart = reading.chart;
   if (request.houses) {
-    HouseAnalysis& houses = analysis.houses.emplace();
-    houses.index = partOfFortune(chart);
-    for (int row = 1; row <= kRowsPerFigure; ++row) houses.ways[row - 1] = wayCase(chart, row);
-    houses.company = companyOfHouses(chart);
+    analysis.houses = analyseHouses(chart);
+  } else {
+    analysis.houses.reset();
   }
-  if (request.question) {
-    analysis.perfection = perfection(chart, request.question->querent, request.question->quesited);
+  if (const auto& question = request.question) {
+    analysis.perfection.emplace(
+        MadeInPlace{[&] { return perfection(chart, question->querent, question->quesited); }});
+  } else {
+    analysis.perfection.reset();
   }
   analysis.halted = analysis.judged() && halted(chart);
+}
+
+ChartAnalysis analyseReading(const Reading& reading, const AnalysisRequest& request) {
+  ChartAnalysis analysis;
+  analyseReading(reading, request, analysis);
   return analysis;
 }
 

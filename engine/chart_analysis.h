@@ -22,12 +22,6 @@ struct AnalysisRequest {
   std::optional<QuestionHouses> question;  // perfection, aspects and the significators' company
 };
 
-struct HouseAnalysis {
-  PartOfFortune index;
-  std::array<WayCase, kRowsPerFigure> ways{};  // by row, top first: see wayOfThePoint()
-  std::array<Company, kCompanyPairs> company{};
-};
-
 // Everything asked about one reading, worked out once; the writers only format it.
 struct ChartAnalysis {
   Reading reading;
@@ -42,6 +36,10 @@ struct ChartAnalysis {
   }
 };
 
+// Works out everything asked about the reading into `analysis`, replacing what it held. A run of
+// readings can use one ChartAnalysis throughout: making a new one clears all its bytes first.
+void analyseReading(const Reading& reading, const AnalysisRequest& request,
+                    ChartAnalysis& analysis);
 [[nodiscard]] ChartAnalysis analyseReading(const Reading& reading, const AnalysisRequest& request);
 
 }  // namespace geomancy

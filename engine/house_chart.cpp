@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "catalogue.h"
+#include "house_bits.h"
 
 namespace geomancy {
 namespace {
@@ -81,49 +82,47 @@ Company companyOfFigures(FigureMask a, FigureMask b) {
   return Company::None;
 }
 
-using CompanyTable = std::array<std::array<Company, kMaskCount>, kMaskCount>;
-
-const CompanyTable& companyTable() {
-  static const CompanyTable kTable = [] {
-    CompanyTable table{};
-    for (int a = 0; a < kMaskCount; ++a) {
-      for (int b = 0; b < kMaskCount; ++b) {
-        table[a][b] = companyOfFigures(static_cast<FigureMask>(a), static_cast<FigureMask>(b));
-      }
+detail::CompanyTable makeCompanyTable() {
+  detail::CompanyTable table{};
+  for (int a = 0; a < kMaskCount; ++a) {
+    for (int b = 0; b < kMaskCount; ++b) {
+      table[a][b] = companyOfFigures(static_cast<FigureMask>(a), static_cast<FigureMask>(b));
     }
-    return table;
-  }();
-  return kTable;
+  }
+  return table;
 }
+
+std::array<WayOfThePoint, kWayCases> makeWays() {
+  std::array<WayOfThePoint, kWayCases> ways{};
+  for (int each = 0; each < kWayCases; ++each) ways[each] = wayOfCase(static_cast<WayCase>(each));
+  return ways;
+}
+
+// Made when the program starts, from the catalogue's constant texts: the lookups that every chart
+// makes then need no check that they are there.
+const std::array<WayOfThePoint, kWayCases> kWays = makeWays();
 
 constexpr FigureMask kRubeus = maskOf(Figure{2, 1, 2, 2});
 constexpr FigureMask kCaudaDraconis = maskOf(Figure{1, 1, 1, 2});
 
 }  // namespace
 
+const detail::CompanyTable detail::kCompanyTable = makeCompanyTable();
+
 PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept {
   PartOfFortune index;
-  for (int house = 1; house <= kHouseCount; ++house) {
-    index.points += pointsOf(houseFigure(chart, house));
-  }
+  // Each figure has eight points less one for each row of one point.
+  index.points = 8 * kHouseCount - house_bits::onePointRows(chart);
   index.house = indexHouse(index.points);
   return index;
 }
 
 WayCase wayCase(const ShieldMasks& chart, int row) noexcept {
-  unsigned bits = 0;
-  for (int position = 0; position < kFirstNiece; ++position) {
-    bits |= ((static_cast<unsigned>(chart[position]) >> (row - 1)) & 1u) << position;
-  }
-  return static_cast<WayCase>(bits);
+  return static_cast<WayCase>(
+      house_bits::gatherBytesLowBits(house_bits::firstEight(chart) >> (row - 1)));
 }
 
 const WayOfThePoint& wayOfThePoint(WayCase wayCase) noexcept {
-  static const std::array<WayOfThePoint, kWayCases> kWays = [] {
-    std::array<WayOfThePoint, kWayCases> ways{};
-    for (int each = 0; each < kWayCases; ++each) ways[each] = wayOfCase(static_cast<WayCase>(each));
-    return ways;
-  }();
   return kWays[wayCase];
 }
 
@@ -141,15 +140,10 @@ FigureMask compoundPartner(FigureMask figure) noexcept {
   return static_cast<FigureMask>(reversed == figure ? figure ^ (kMaskCount - 1) : reversed);
 }
 
-Company companyOf(FigureMask a, FigureMask b) noexcept {
-  return companyTable()[a & (kMaskCount - 1)][b & (kMaskCount - 1)];
-}
-
 std::array<Company, kCompanyPairs> companyOfHouses(const ShieldMasks& chart) noexcept {
-  const CompanyTable& table = companyTable();
   std::array<Company, kCompanyPairs> company{};
   for (int pair = 0; pair < kCompanyPairs; ++pair) {
-    company[pair] = table[houseFigure(chart, 2 * pair + 1)][houseFigure(chart, 2 * pair + 2)];
+    company[pair] = companyOf(houseFigure(chart, 2 * pair + 1), houseFigure(chart, 2 * pair + 2));
   }
   return company;
 }
@@ -157,6 +151,14 @@ std::array<Company, kCompanyPairs> companyOfHouses(const ShieldMasks& chart) noe
 bool halted(const ShieldMasks& chart) noexcept {
   const FigureMask first = houseFigure(chart, 1);
   return first == kRubeus || first == kCaudaDraconis;
+}
+
+HouseAnalysis analyseHouses(const ShieldMasks& chart) noexcept {
+  HouseAnalysis houses;
+  houses.index = partOfFortune(chart);
+  for (int row = 1; row <= kRowsPerFigure; ++row) houses.ways[row - 1] = wayCase(chart, row);
+  houses.company = companyOfHouses(chart);
+  return houses;
 }
 
 }  // namespace geomancy

@@ -21,16 +21,8 @@ inline constexpr int kHouseCount = 12;
   return chart[house - 1];
 }
 
-// A row with one point counts 1, with two points 2.
-[[nodiscard]] constexpr int pointsOf(FigureMask figure) noexcept {
-  // A table rather than std::popcount, which is a library call on processors without POPCNT.
-  constexpr std::array<std::int8_t, kMaskCount> kPoints{8, 7, 7, 6, 7, 6, 6, 5,
-                                                        7, 6, 6, 5, 6, 5, 5, 4};
-  return kPoints[figure & (kMaskCount - 1)];
-}
-
-// The Index: the points of the twelve house figures added up; the remainder of their division
-// by 12 names the house, a remainder of 0 house 12.
+// The Index: the points of the twelve house figures added up (a row of one point counts 1, of two
+// points 2); the remainder of their division by 12 names the house, a remainder of 0 house 12.
 struct PartOfFortune {
   int points = 0;
   int house = 0;
@@ -42,7 +34,8 @@ struct PartOfFortune {
 
 [[nodiscard]] PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept;
 
-// A list of at most N items, kept in place.
+// A list of at most N items, kept in place. Places beyond the size are left as they are, so that
+// a new list costs nothing to make: one is made for every chart the caster reads.
 template <typename Item, std::size_t N>
 class ShortList {
  public:
@@ -54,7 +47,7 @@ class ShortList {
   [[nodiscard]] constexpr const Item& operator[](std::size_t i) const noexcept { return items_[i]; }
 
  private:
-  std::array<Item, N> items_{};
+  std::array<Item, N> items_;
   std::uint8_t size_ = 0;
 };
 
@@ -96,12 +89,29 @@ inline constexpr int kCompanyPairs = kHouseCount / 2;
 // row's points changed.
 [[nodiscard]] FigureMask compoundPartner(FigureMask figure) noexcept;
 
-[[nodiscard]] Company companyOf(FigureMask a, FigureMask b) noexcept;
+namespace detail {
+using CompanyTable = std::array<std::array<Company, kMaskCount>, kMaskCount>;
+extern const CompanyTable kCompanyTable;  // made from the catalogue when the program starts
+}  // namespace detail
+
+[[nodiscard]] inline Company companyOf(FigureMask a, FigureMask b) noexcept {
+  return detail::kCompanyTable[a & (kMaskCount - 1)][b & (kMaskCount - 1)];
+}
 
 // Pair p (0 to 5) is houses 2p + 1 and 2p + 2.
 [[nodiscard]] std::array<Company, kCompanyPairs> companyOfHouses(const ShieldMasks& chart) noexcept;
 
 // By tradition a chart with Rubeus or Cauda Draconis in house 1 is not to be judged.
 [[nodiscard]] bool halted(const ShieldMasks& chart) noexcept;
+
+// What the houses say: the Index, the case of each row's Way of the Point and the company of the
+// six pairs.
+struct HouseAnalysis {
+  PartOfFortune index;
+  std::array<WayCase, kRowsPerFigure> ways{};  // by row, top first: see wayOfThePoint()
+  std::array<Company, kCompanyPairs> company{};
+};
+
+[[nodiscard]] HouseAnalysis analyseHouses(const ShieldMasks& chart) noexcept;
 
 }  // namespace geomancy

@@ -1,27 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "perfection.h"
 
+#include <algorithm>
 #include <bit>
+
+#include "house_bits.h"
 
 namespace geomancy {
 namespace {
 
 using Significator = Perfection::Significator;
 
-// The two houses next to `house`, the lower number first.
-std::array<int, 2> neighbours(int house) noexcept {
-  const int before = house == 1 ? kHouseCount : house - 1;
-  const int after = house == kHouseCount ? 1 : house + 1;
-  return before < after ? std::array{before, after} : std::array{after, before};
-}
+// The two houses next to each house (1 to 12), the lower first.
+constexpr std::array<std::array<int, 2>, kHouseCount + 1> kNeighbours = [] {
+  std::array<std::array<int, 2>, kHouseCount + 1> neighbours{};
+  for (int house = 1; house <= kHouseCount; ++house) {
+    const int before = house == 1 ? kHouseCount : house - 1;
+    const int after = house == kHouseCount ? 1 : house + 1;
+    neighbours[house] = {std::min(before, after), std::max(before, after)};
+  }
+  return neighbours;
+}();
+
+// The same as bits 1 to 12.
+constexpr std::array<unsigned, kHouseCount + 1> kNeighbourBits = [] {
+  std::array<unsigned, kHouseCount + 1> bits{};
+  for (int house = 1; house <= kHouseCount; ++house) {
+    bits[house] = (1u << kNeighbours[house][0]) | (1u << kNeighbours[house][1]);
+  }
+  return bits;
+}();
 
 Perfection::HousePair pairOf(int a, int b) noexcept {
   return {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
-}
-
-unsigned neighbourBits(int house) noexcept {
-  const std::array<int, 2> next = neighbours(house);
-  return (1u << next[0]) | (1u << next[1]);
 }
 
 // Calls visit(house) for each house whose bit is set, the lowest first.
@@ -29,12 +40,6 @@ template <typename Visit>
 void forEachHouse(unsigned houses, Visit&& visit) {
   for (; houses != 0; houses &= houses - 1) visit(std::countr_zero(houses));
 }
-
-struct AspectOver {
-  bool cast = false;
-  AspectKind kind = AspectKind::Sextile;
-  AspectSide side = AspectSide::Neither;
-};
 
 // By the distance d = (target - from) mod 12; 1 and 11 are the conjunction mode's, not aspects.
 constexpr std::array<AspectOver, kHouseCount> kAspectOver{{
@@ -52,9 +57,19 @@ constexpr std::array<AspectOver, kHouseCount> kAspectOver{{
     {},
 }};
 
+// The houses from which an aspect is cast onto each house, as bits 1 to 12.
+constexpr std::array<unsigned, kHouseCount + 1> kAspectSources = [] {
+  std::array<unsigned, kHouseCount + 1> sources{};
+  for (int onto = 1; onto <= kHouseCount; ++onto) {
+    for (int from = 1; from <= kHouseCount; ++from) {
+      if (kAspectOver[(onto - from + kHouseCount) % kHouseCount].cast) sources[onto] |= 1u << from;
+    }
+  }
+  return sources;
+}();
+
 void addAspect(Perfection& found, int from, int onto, Significator figureOf) {
-  const AspectOver& over = kAspectOver[(onto - from + kHouseCount) % kHouseCount];
-  if (!over.cast) return;
+  const AspectOver over = aspectOver(from, onto);
   found.aspects.push_back({static_cast<std::int8_t>(from), static_cast<std::int8_t>(onto),
                            over.kind, over.side, figureOf});
 }
@@ -68,6 +83,10 @@ void addCompanion(Perfection& found, const ShieldMasks& chart, int house, Signif
 }
 
 }  // namespace
+
+AspectOver aspectOver(int from, int onto) noexcept {
+  return kAspectOver[(onto - from + kHouseCount) % kHouseCount];
+}
 
 std::string_view aspectName(AspectKind kind) noexcept {
   static constexpr std::array<std::string_view, 4> kNames{"sextile", "square", "trine",
@@ -88,36 +107,32 @@ Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexc
   const FigureMask x = houseFigure(chart, quesited);
   found.occupation = q == x;
   // The houses where Q and X stand besides their own, as bits 1 to 12.
-  unsigned qElsewhere = 0;
-  unsigned xElsewhere = 0;
-  for (int house = 1; house <= kHouseCount; ++house) {
-    if (houseFigure(chart, house) == q) qElsewhere |= 1u << house;
-    if (houseFigure(chart, house) == x) xElsewhere |= 1u << house;
-  }
-  qElsewhere &= ~(1u << querent);
-  xElsewhere &= ~(1u << quesited);
+  const unsigned qElsewhere = house_bits::housesHolding(chart, q) & ~(1u << querent);
+  const unsigned xElsewhere = house_bits::housesHolding(chart, x) & ~(1u << quesited);
 
-  const unsigned qNextToQuesited = qElsewhere & neighbourBits(quesited);
-  const unsigned xNextToQuerent = xElsewhere & neighbourBits(querent);
+  const unsigned qNextToQuesited = qElsewhere & kNeighbourBits[quesited];
+  const unsigned xNextToQuerent = xElsewhere & kNeighbourBits[querent];
   forEachHouse(qNextToQuesited | xNextToQuerent, [&](int house) {
     const auto at = static_cast<std::int8_t>(house);
     if ((qNextToQuesited >> house) & 1u) found.conjunction.push_back({at, Significator::Querent});
     if ((xNextToQuerent >> house) & 1u) found.conjunction.push_back({at, Significator::Quesited});
   });
   forEachHouse(qElsewhere, [&](int a) {
-    forEachHouse(xElsewhere & neighbourBits(a),
+    forEachHouse(xElsewhere & kNeighbourBits[a],
                  [&](int b) { found.mutation.push_back(pairOf(a, b)); });
   });
-  for (const int a : neighbours(querent)) {
+  for (const int a : kNeighbours[querent]) {
     const FigureMask messenger = houseFigure(chart, a);
     if (messenger == q || messenger == x) continue;
-    for (const int b : neighbours(quesited)) {
+    for (const int b : kNeighbours[quesited]) {
       if (houseFigure(chart, b) == messenger) found.translation.push_back(pairOf(a, b));
     }
   }
-  forEachHouse(qElsewhere | xElsewhere, [&](int from) {
-    if ((qElsewhere >> from) & 1u) addAspect(found, from, quesited, Significator::Querent);
-    if ((xElsewhere >> from) & 1u) addAspect(found, from, querent, Significator::Quesited);
+  const unsigned qAspects = qElsewhere & kAspectSources[quesited];
+  const unsigned xAspects = xElsewhere & kAspectSources[querent];
+  forEachHouse(qAspects | xAspects, [&](int from) {
+    if ((qAspects >> from) & 1u) addAspect(found, from, quesited, Significator::Querent);
+    if ((xAspects >> from) & 1u) addAspect(found, from, querent, Significator::Quesited);
   });
   addCompanion(found, chart, querent, Significator::Querent);
   addCompanion(found, chart, quesited, Significator::Quesited);

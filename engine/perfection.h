@@ -14,6 +14,16 @@ enum class AspectKind : std::uint8_t { Sextile, Square, Trine, Opposition };
 // Dexter looks back round the wheel (8, 9 or 10 houses on), sinister forward (2, 3 or 4).
 enum class AspectSide : std::uint8_t { Neither, Dexter, Sinister };
 
+// The aspect a figure in house `from` casts onto house `onto`, by the distance (onto - from) mod
+// 12: 2 or 10 a sextile, 3 or 9 a square, 4 or 8 a trine, 6 an opposition, any other none (1 and
+// 11 are the conjunction mode's).
+struct AspectOver {
+  bool cast = false;
+  AspectKind kind = AspectKind::Sextile;
+  AspectSide side = AspectSide::Neither;
+};
+[[nodiscard]] AspectOver aspectOver(int from, int onto) noexcept;
+
 // "sextile", "square", "trine", "opposition"; "dexter", "sinister", and empty for neither.
 [[nodiscard]] std::string_view aspectName(AspectKind kind) noexcept;
 [[nodiscard]] std::string_view sideName(AspectSide side) noexcept;
@@ -24,27 +34,27 @@ struct Perfection {
   enum class Significator : std::uint8_t { Querent, Quesited };
   // Houses as small numbers: a Perfection is made for every chart the caster reads.
   struct Conjunction {
-    std::int8_t house = 0;
-    Significator figureOf = Significator::Querent;  // whose figure stands there
+    std::int8_t house;
+    Significator figureOf;  // whose figure stands there
   };
   struct HousePair {
-    std::int8_t a = 0;
-    std::int8_t b = 0;
+    std::int8_t a;
+    std::int8_t b;
   };
   // The figure in `from` casts an aspect onto `onto`, the other significator's house.
   struct Aspect {
-    std::int8_t from = 0;
-    std::int8_t onto = 0;
-    AspectKind kind = AspectKind::Sextile;
-    AspectSide side = AspectSide::Neither;
-    Significator figureOf = Significator::Querent;
+    std::int8_t from;
+    std::int8_t onto;
+    AspectKind kind;
+    AspectSide side;
+    Significator figureOf;
   };
   // A significator's house keeping company with its companion house, whose figure then signifies
   // the same side too.
   struct Companion {
-    Significator of = Significator::Querent;
-    std::int8_t house = 0;  // the companion house
-    Company company = Company::None;
+    Significator of;
+    std::int8_t house;  // the companion house
+    Company company;
   };
 
   int querent = 0;

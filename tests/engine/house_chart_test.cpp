@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <numeric>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -60,6 +61,12 @@ std::string described(const Perfection& found) {
   for (const auto& pair : found.translation)
     text += std::to_string(pair.a) + "-" + std::to_string(pair.b) + " ";
   return text;
+}
+
+// A row with one point counts 1, with two points 2.
+int pointsOf(geomancy::FigureMask figure) {
+  const geomancy::Figure rows = geomancy::figureOf(figure);
+  return std::accumulate(rows.begin(), rows.end(), 0);
 }
 
 geomancy::FigureMask maskOfKey(std::string_view key) {
@@ -203,7 +210,11 @@ TEST(HouseChart, PropertiesOfEveryChart) {
   for (std::uint32_t set = 0; set < geomancy::ExactOdds::kSets; ++set) {
     const ShieldMasks chart = chartOfSet(set);
     // Each figure sums to an even number with its pair, so the Index never falls in an odd house.
-    ASSERT_EQ(geomancy::partOfFortune(chart).points % 2, 0) << set;
+    int points = 0;
+    for (int house = 1; house <= 12; ++house)
+      points += pointsOf(geomancy::houseFigure(chart, house));
+    ASSERT_EQ(geomancy::partOfFortune(chart).points, points) << set;
+    ASSERT_EQ(points % 2, 0) << set;
     for (int row = 1; row <= 4; ++row) {
       const unsigned bit = 1u << (row - 1);
       const auto matches = [&](int position) {
@@ -273,7 +284,7 @@ TEST(ExactOdds, CountEveryChartOnce) {
   for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     const std::uint32_t count = odds.judge[geomancy::maskOf(entry.pattern)];
     // Only the figures with an even number of single points can be Judge, each as often.
-    const int points = geomancy::pointsOf(geomancy::maskOf(entry.pattern));
+    const int points = pointsOf(geomancy::maskOf(entry.pattern));
     EXPECT_EQ(count, points % 2 == 0 ? 8192u : 0u) << entry.key;
     judges += count;
   }
