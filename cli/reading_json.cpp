@@ -8,7 +8,6 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
 #include "catalogue.h"
 
@@ -91,41 +90,40 @@ Slot<N> slotOf(std::string_view text) {
   return slot;
 }
 
-// Pieces of any length kept one after the other in one text, so that those in use stay close
-// together in the processor's caches. Each is copied as its first kHead bytes whole, like a
-// slot, and the rest, if any, by length: most ways of the point are shorter than that, and a copy
-// by length costs a call and a guess at the size.
+// Count pieces of any length, each copied as its first kHead bytes whole, like a slot, and the
+// rest, if any, by length: most ways of the point are shorter than that, and a copy by length
+// costs a call and a guess at the size. The heads lie in a table of their own, aligned, and the
+// rest one after the other in one text.
+template <std::size_t Count>
 class LongPieces {
  public:
   static constexpr std::size_t kHead = 96;
 
-  [[nodiscard]] std::size_t add(std::string_view text) {
-    pieces_.push_back({text_.size(), text.size()});
-    text_ += text;
-    text_.replace(text_.size(), 0, kHead, ' ');  // what a head copy may read past the last piece
-    text_.resize(text_.size() - kHead);
-    return pieces_.size() - 1;
+  void set(std::size_t piece, std::string_view text) {
+    const std::size_t head = std::min(kHead, text.size());
+    text.copy(heads_[piece].text.data(), head);
+    sizes_[piece] = static_cast<std::uint32_t>(text.size());
+    tailAt_[piece] = static_cast<std::uint32_t>(tails_.size());
+    tails_ += text.substr(head);
   }
-  // Keeps kHead bytes readable past every piece.
-  void finish() { text_.append(kHead, ' '); }
 
-  [[nodiscard]] const char* text(std::size_t piece) const {
-    return text_.data() + pieces_[piece].offset;
-  }
-  [[nodiscard]] std::size_t size(std::size_t piece) const { return pieces_[piece].size; }
+  [[nodiscard]] const char* head(std::size_t piece) const { return heads_[piece].text.data(); }
+  [[nodiscard]] const char* tail(std::size_t piece) const { return tails_.data() + tailAt_[piece]; }
+  [[nodiscard]] std::size_t size(std::size_t piece) const { return sizes_[piece]; }
   [[nodiscard]] std::size_t longest() const {
     std::size_t longest = 0;
-    for (const Place& place : pieces_) longest = std::max(longest, place.size);
+    for (const auto size : sizes_) longest = std::max<std::size_t>(longest, size);
     return longest;
   }
 
  private:
-  struct Place {
-    std::size_t offset;
-    std::size_t size;
+  struct alignas(32) Head {
+    std::array<char, kHead> text;
   };
-  std::string text_;
-  std::vector<Place> pieces_;
+  std::array<Head, Count> heads_{};
+  std::array<std::uint32_t, Count> sizes_{};
+  std::array<std::uint32_t, Count> tailAt_{};
+  std::string tails_;
 };
 
 // Writes pieces one after the other into room made beforehand. Passed and returned by value, so
@@ -150,23 +148,13 @@ class Cursor {
     std::memcpy(at_, text.data(), text.size());
     at_ += text.size();
   }
-  void put(const LongPieces& pieces, std::size_t piece) {
-    const char* const text = pieces.text(piece);
+  template <std::size_t Count>
+  void put(const LongPieces<Count>& pieces, std::size_t piece) {
     const std::size_t size = pieces.size(piece);
-    std::memcpy(at_, text, LongPieces::kHead);
-    if (size > LongPieces::kHead) {
-      std::memcpy(at_ + LongPieces::kHead, text + LongPieces::kHead, size - LongPieces::kHead);
-    }
+    constexpr std::size_t kHead = LongPieces<Count>::kHead;
+    std::memcpy(at_, pieces.head(piece), kHead);
+    if (size > kHead) std::memcpy(at_ + kHead, pieces.tail(piece), size - kHead);
     at_ += size;
-  }
-  // One literal or the other.
-  template <std::size_t N, std::size_t M>
-  void put(bool first, const char (&text)[N], const char (&otherwise)[M]) {
-    if (first) {
-      put(text);
-    } else {
-      put(otherwise);
-    }
   }
   void put(char c) { *at_++ = c; }
 
@@ -195,15 +183,15 @@ struct Pieces {
   // "{"row":r", with the comma before all rows but the first, and what follows the row's number
   // by the way's case: the same for every row.
   std::array<Slot<16>, geomancy::kRowsPerFigure> rowStarts;
-  LongPieces ways;
+  LongPieces<kWayCases> ways;
   // ","perfection":{"querent":M,"quesited":N,"occupation":o,"conjunction":[", by the two houses
   // and the occupation.
-  ByHouse<ByHouse<std::array<Slot<96>, 2>>> perfections;
+  ByHouse<ByHouse<std::array<Slot<80>, 2>>> perfections;
   // "{"house":h,"figure_of":"querent"}" (then "quesited"), and "[a,b]", by house.
   ByHouse<std::array<Slot<40>, 2>> conjunctions;
   ByHouse<ByHouse<Slot<8>>> housePairs;
   // By the house an aspect is cast from, the house it is cast onto and whose figure casts it.
-  ByHouse<ByHouse<std::array<Slot<96>, 2>>> aspects;
+  ByHouse<ByHouse<std::array<Slot<80>, 2>>> aspects;
   // By pair and kind, with the key before the first pair and the comma before the others.
   // By the kinds of three pairs at a time (the first pair's kind times 25, and so on): the first
   // three with the key before them, the last three with the bracket after them.
@@ -316,11 +304,9 @@ void buildHousePieces(Pieces& pieces) {
     pieces.rowStarts[row - 1] = slotOf<16>(joined({row > 1 ? "," : "", "{\"row\":", number(row)}));
   }
   for (int each = 0; each < kWayCases; ++each) {
-    // Added in case order, so that a case is its piece's number.
-    (void)pieces.ways.add(wayJson(geomancy::wayOfThePoint(static_cast<geomancy::WayCase>(each))));
+    pieces.ways.set(each, wayJson(geomancy::wayOfThePoint(static_cast<geomancy::WayCase>(each))));
   }
-  pieces.ways.finish();
-  pieces.longestWay = 16 + std::max(pieces.ways.longest(), LongPieces::kHead);
+  pieces.longestWay = 16 + std::max(pieces.ways.longest(), LongPieces<kWayCases>::kHead);
   for (int half = 0; half < 2; ++half) {
     for (int kinds = 0; kinds < kCompanyKinds * kCompanyKinds * kCompanyKinds; ++kinds) {
       std::string piece = half == 0 ? ",\"company\":[" : "";
@@ -346,14 +332,14 @@ void buildPerfectionPieces(Pieces& pieces) {
   for (int a = 1; a <= kHouseCount; ++a) {
     for (int b = 1; b <= kHouseCount; ++b) {
       for (const bool occupation : {false, true}) {
-        pieces.perfections[a][b][occupation ? 1 : 0] = slotOf<96>(
+        pieces.perfections[a][b][occupation ? 1 : 0] = slotOf<80>(
             joined({",\"perfection\":{\"querent\":", number(a), ",\"quesited\":", number(b),
                     ",\"occupation\":", occupation ? "true" : "false", ",\"conjunction\":["}));
       }
       pieces.housePairs[a][b] = slotOf<8>(joined({"[", number(a), ",", number(b), "]"}));
       for (const Significator significator : {Significator::Querent, Significator::Quesited}) {
         pieces.aspects[a][b][static_cast<std::size_t>(significator)] =
-            slotOf<96>(aspectJson(a, b, significator));
+            slotOf<80>(aspectJson(a, b, significator));
       }
     }
     for (const Significator significator : {Significator::Querent, Significator::Quesited}) {
@@ -411,6 +397,14 @@ Cursor writePairs(Cursor out, const Pieces& p, const Pairs& pairs) {
   return out;
 }
 
+// Chosen by a flag, false first, without a branch: the flags of the charts follow no pattern.
+const std::array<Slot<32>, 2> kPerfects{slotOf<32>("],\"perfects\":false,\"aspects\":["),
+                                        slotOf<32>("],\"perfects\":true,\"aspects\":[")};
+const std::array<Slot<24>, 2> kDenial{slotOf<24>("],\"denial\":false}"),
+                                      slotOf<24>("],\"denial\":true}")};
+const std::array<Slot<16>, 2> kHalted{slotOf<16>(",\"halted\":false"),
+                                      slotOf<16>(",\"halted\":true")};
+
 Cursor writePerfection(Cursor out, const Pieces& p, const Perfection& perfection) {
   out.put(p.perfections[perfection.querent][perfection.quesited][perfection.occupation ? 1 : 0]);
   for (std::size_t i = 0; i < perfection.conjunction.size(); ++i) {
@@ -422,14 +416,13 @@ Cursor writePerfection(Cursor out, const Pieces& p, const Perfection& perfection
   out = writePairs(out, p, perfection.mutation);
   out.put("],\"translation\":[");
   out = writePairs(out, p, perfection.translation);
-  out.put(perfection.perfects(), "],\"perfects\":true,\"aspects\":[",
-          "],\"perfects\":false,\"aspects\":[");
+  out.put(kPerfects[perfection.perfects() ? 1 : 0]);
   for (std::size_t i = 0; i < perfection.aspects.size(); ++i) {
     if (i > 0) out.put(',');
     const auto& aspect = perfection.aspects[i];
     out.put(p.aspects[aspect.from][aspect.onto][static_cast<std::size_t>(aspect.figureOf)]);
   }
-  out.put(perfection.denial(), "],\"denial\":true}", "],\"denial\":false}");
+  out.put(kDenial[perfection.denial() ? 1 : 0]);
   return out;
 }
 
@@ -505,7 +498,7 @@ char* writeJson(char* at, const geomancy::ChartAnalysis& analysis) {
   if (analysis.houses) out = writeHouses(out, p, analysis);
   if (analysis.perfection) out = writePerfection(out, p, *analysis.perfection);
   if (analysis.houses) out = writeCompany(out, p, *analysis.houses);
-  if (analysis.judged()) out.put(analysis.halted, ",\"halted\":true", ",\"halted\":false");
+  if (analysis.judged()) out.put(kHalted[analysis.halted ? 1 : 0]);
   out.put("}\n");
   return out.at();
 }

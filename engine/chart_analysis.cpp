@@ -22,7 +22,9 @@ void analyseReading(const Reading& reading, const AnalysisRequest& request,
   analysis.reading = reading;
   const ShieldMasks& chart = reading.chart;
   if (request.houses) {
-    analysis.houses = analyseHouses(chart);
+    // Made in place: copied, its bytes would be read back in larger pieces than they were
+    // written, which holds the processor up until the writes are done.
+    analysis.houses.emplace(MadeInPlace{[&] { return analyseHouses(chart); }});
   } else {
     analysis.houses.reset();
   }

@@ -40,6 +40,11 @@ template <typename Item, std::size_t N>
 class ShortList {
  public:
   constexpr void push_back(const Item& item) noexcept { items_[size_++] = item; }
+  // Adds the item only if `keep`, without a branch; the list must have room for it either way.
+  constexpr void keepIf(bool keep, const Item& item) noexcept {
+    items_[size_] = item;
+    size_ = static_cast<std::uint8_t>(size_ + (keep ? 1 : 0));
+  }
   [[nodiscard]] constexpr std::size_t size() const noexcept { return size_; }
   [[nodiscard]] constexpr bool empty() const noexcept { return size_ == 0; }
   [[nodiscard]] constexpr const Item* begin() const noexcept { return items_.data(); }

@@ -31,6 +31,13 @@ constexpr std::array<unsigned, kHouseCount + 1> kNeighbourBits = [] {
   return bits;
 }();
 
+// The houses next to any of `houses`, all as bits 1 to 12.
+constexpr unsigned nextTo(unsigned houses) noexcept {
+  const unsigned up = (houses << 1) | ((houses >> kHouseCount) & 1u) << 1;  // 12 is next to 1
+  const unsigned down = (houses >> 1) | (houses & 2u) << (kHouseCount - 1);
+  return (up | down) & 0x1FFEu;
+}
+
 Perfection::HousePair pairOf(int a, int b) noexcept {
   return {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
 }
@@ -77,15 +84,16 @@ void addAspect(Perfection& found, int from, int onto, Significator figureOf) {
 void addCompanion(Perfection& found, const ShieldMasks& chart, int house, Significator of) {
   const int companion = companionHouse(house);
   const Company company = companyOf(houseFigure(chart, house), houseFigure(chart, companion));
-  if (company != Company::None) {
-    found.companions.push_back({of, static_cast<std::int8_t>(companion), company});
-  }
+  // Kept without a branch, which would guess wrong a third of the time.
+  found.companions.keepIf(company != Company::None,
+                          {of, static_cast<std::int8_t>(companion), company});
 }
 
 }  // namespace
 
 AspectOver aspectOver(int from, int onto) noexcept {
-  return kAspectOver[(onto - from + kHouseCount) % kHouseCount];
+  const int apart = onto - from;
+  return kAspectOver[apart < 0 ? apart + kHouseCount : apart];
 }
 
 std::string_view aspectName(AspectKind kind) noexcept {
@@ -117,15 +125,24 @@ Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexc
     if ((qNextToQuesited >> house) & 1u) found.conjunction.push_back({at, Significator::Querent});
     if ((xNextToQuerent >> house) & 1u) found.conjunction.push_back({at, Significator::Quesited});
   });
-  forEachHouse(qElsewhere, [&](int a) {
+  // Most charts have no mutation and no translation: one test each rules them out.
+  forEachHouse(qElsewhere & nextTo(xElsewhere), [&](int a) {
     forEachHouse(xElsewhere & kNeighbourBits[a],
                  [&](int b) { found.mutation.push_back(pairOf(a, b)); });
   });
-  for (const int a : kNeighbours[querent]) {
-    const FigureMask messenger = houseFigure(chart, a);
-    if (messenger == q || messenger == x) continue;
-    for (const int b : kNeighbours[quesited]) {
-      if (houseFigure(chart, b) == messenger) found.translation.push_back(pairOf(a, b));
+  const auto& [beforeQuerent, afterQuerent] = kNeighbours[querent];
+  const auto& [beforeQuesited, afterQuesited] = kNeighbours[quesited];
+  const auto same = [&chart](int a, int b) {
+    return houseFigure(chart, a) == houseFigure(chart, b);
+  };
+  if ((same(beforeQuerent, beforeQuesited) | same(beforeQuerent, afterQuesited) |
+       same(afterQuerent, beforeQuesited) | same(afterQuerent, afterQuesited)) != 0) {
+    for (const int a : kNeighbours[querent]) {
+      const FigureMask messenger = houseFigure(chart, a);
+      if (messenger == q || messenger == x) continue;
+      for (const int b : kNeighbours[quesited]) {
+        if (houseFigure(chart, b) == messenger) found.translation.push_back(pairOf(a, b));
+      }
     }
   }
   const unsigned qAspects = qElsewhere & kAspectSources[quesited];
