@@ -117,7 +117,7 @@ class LongPieces {
   }
 
  private:
-  struct alignas(32) Head {
+  struct alignas(16) Head {
     std::array<char, kHead> text;
   };
   std::array<Head, Count> heads_{};
@@ -501,12 +501,6 @@ char* writeJson(char* at, const geomancy::ChartAnalysis& analysis) {
   if (analysis.judged()) out.put(kHalted[analysis.halted ? 1 : 0]);
   out.put("}\n");
   return out.at();
-}
-
-void appendJson(std::string& out, const geomancy::ChartAnalysis& analysis) {
-  const std::size_t start = out.size();
-  out.resize(start + kJsonLineRoom);
-  out.resize(static_cast<std::size_t>(writeJson(out.data() + start, analysis) - out.data()));
 }
 
 }  // namespace qxcast

@@ -18,9 +18,6 @@ inline constexpr std::size_t kJsonLineRoom = 16384;
 // analysis holds, each under keys that come after the ones before.
 char* writeJson(char* at, const geomancy::ChartAnalysis& analysis);
 
-// The same, appended to `out`.
-void appendJson(std::string& out, const geomancy::ChartAnalysis& analysis);
-
 // `text` as a JSON string literal, quotes included. UTF-8 passes through unchanged.
 void appendJsonString(std::string& out, std::string_view text);
 
