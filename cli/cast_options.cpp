@@ -152,6 +152,18 @@ void appendQuotedCharacter(std::string& out, std::string_view bytes, char32_t c)
   }
 }
 
+// "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
+std::optional<Figure> parseFigure(std::string_view digits) {
+  if (digits.size() != kRowsPerFigure) return std::nullopt;
+  Figure figure{};
+  for (int row = 0; row < kRowsPerFigure; ++row) {
+    const char digit = digits[row];
+    if (digit != '1' && digit != '2') return std::nullopt;
+    figure[row] = static_cast<geomancy::RowValue>(digit - '0');
+  }
+  return figure;
+}
+
 class ArgumentReader {
  public:
   explicit ArgumentReader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
@@ -326,17 +338,6 @@ class ArgumentReader {
 
 ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
   return ArgumentReader(arguments).read();
-}
-
-std::optional<Figure> parseFigure(std::string_view digits) {
-  if (digits.size() != kRowsPerFigure) return std::nullopt;
-  Figure figure{};
-  for (int row = 0; row < kRowsPerFigure; ++row) {
-    const char digit = digits[row];
-    if (digit != '1' && digit != '2') return std::nullopt;
-    figure[row] = static_cast<geomancy::RowValue>(digit - '0');
-  }
-  return figure;
 }
 
 std::string quoteArgument(std::string_view text) {

@@ -49,9 +49,6 @@ struct ParsedArguments {
 // and so do --help and --version.
 [[nodiscard]] ParsedArguments parseArguments(std::span<const std::string_view> arguments);
 
-// "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
-[[nodiscard]] std::optional<geomancy::Figure> parseFigure(std::string_view digits);
-
 // `text` in double quotes as an error message shows it: quotes, backslashes, control characters
 // and bytes that are not UTF-8 escaped, and a long text cut, with a note of its whole length.
 [[nodiscard]] std::string quoteArgument(std::string_view text);

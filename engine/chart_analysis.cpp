@@ -37,10 +37,4 @@ void analyseReading(const Reading& reading, const AnalysisRequest& request,
   analysis.halted = analysis.judged() && halted(chart);
 }
 
-ChartAnalysis analyseReading(const Reading& reading, const AnalysisRequest& request) {
-  ChartAnalysis analysis;
-  analyseReading(reading, request, analysis);
-  return analysis;
-}
-
 }  // namespace geomancy

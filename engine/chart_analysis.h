@@ -37,9 +37,8 @@ struct ChartAnalysis {
 };
 
 // Works out everything asked about the reading into `analysis`, replacing what it held. A run of
-// readings can use one ChartAnalysis throughout: making a new one clears all its bytes first.
+// readings uses one ChartAnalysis throughout: making a new one clears all its bytes first.
 void analyseReading(const Reading& reading, const AnalysisRequest& request,
                     ChartAnalysis& analysis);
-[[nodiscard]] ChartAnalysis analyseReading(const Reading& reading, const AnalysisRequest& request);
 
 }  // namespace geomancy

@@ -71,10 +71,6 @@ using WayCase = std::uint8_t;
 
 [[nodiscard]] WayCase wayCase(const ShieldMasks& chart, int row) noexcept;
 [[nodiscard]] const WayOfThePoint& wayOfThePoint(WayCase wayCase) noexcept;
-[[nodiscard]] inline const WayOfThePoint& wayOfThePoint(const ShieldMasks& chart,
-                                                        int row) noexcept {
-  return wayOfThePoint(wayCase(chart, row));
-}
 
 // The company two houses keep, the first of these that holds: the same figure (simple); figures
 // that share a planet (demi-simple); one figure the other's compound partner; the same head.

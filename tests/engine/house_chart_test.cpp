@@ -112,7 +112,7 @@ TEST(HouseChart, WorkedChartByHand) {
                                              {{"Judge", "Witness 1", "Niece 1", "Mother 2"}},
                                              {}};
   for (int row = 1; row <= 4; ++row) {
-    const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(kWorked, row);
+    const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(geomancy::wayCase(kWorked, row));
     EXPECT_EQ(branchesOf(way), ways[row - 1]) << "row " << row;
     EXPECT_EQ(way.established, row != 4);
   }
@@ -194,15 +194,17 @@ TEST(ChartAnalysis, HoldsWhatWasAsked) {
   // Rubeus in house 1.
   const geomancy::Reading reading = geomancy::readingOf(geomancy::shieldMasks(
       std::array<geomancy::Figure, 4>{{{2, 1, 2, 2}, {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}}}));
-  const geomancy::ChartAnalysis bare = geomancy::analyseReading(reading, {});
-  EXPECT_FALSE(bare.houses || bare.perfection || bare.halted);
-  const geomancy::ChartAnalysis houses = geomancy::analyseReading(reading, {true, std::nullopt});
-  EXPECT_TRUE(houses.houses && !houses.perfection && houses.halted);
-  EXPECT_EQ(houses.houses->index.points, geomancy::partOfFortune(reading.chart).points);
-  const geomancy::ChartAnalysis question =
-      geomancy::analyseReading(reading, {false, geomancy::QuestionHouses{4, 10}});
-  EXPECT_TRUE(!question.houses && question.perfection && question.halted);
-  EXPECT_EQ(question.perfection->quesited, 10);
+  // One analysis serves one reading after another, holding only what the last asked for.
+  geomancy::ChartAnalysis analysis;
+  geomancy::analyseReading(reading, {true, geomancy::QuestionHouses{4, 10}}, analysis);
+  geomancy::analyseReading(reading, {}, analysis);
+  EXPECT_FALSE(analysis.houses || analysis.perfection || analysis.halted);
+  geomancy::analyseReading(reading, {true, std::nullopt}, analysis);
+  EXPECT_TRUE(analysis.houses && !analysis.perfection && analysis.halted);
+  EXPECT_EQ(analysis.houses->index.points, geomancy::partOfFortune(reading.chart).points);
+  geomancy::analyseReading(reading, {false, geomancy::QuestionHouses{4, 10}}, analysis);
+  EXPECT_TRUE(!analysis.houses && analysis.perfection && analysis.halted);
+  EXPECT_EQ(analysis.perfection->quesited, 10);
 }
 
 TEST(HouseChart, PropertiesOfEveryChart) {
@@ -220,7 +222,7 @@ TEST(HouseChart, PropertiesOfEveryChart) {
       const auto matches = [&](int position) {
         return ((chart[position] ^ chart[geomancy::kJudgePosition]) & bit) == 0;
       };
-      const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(chart, row);
+      const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(geomancy::wayCase(chart, row));
       ASSERT_EQ(way.established, matches(12) || matches(13)) << set;
       ASSERT_EQ(way.established, !way.branches.empty()) << set;
       for (const auto& branch : way.branches) {
