@@ -81,7 +81,7 @@ struct Slot {
 };
 
 template <std::size_t N>
-Slot<N> slotOf(std::string_view text) {
+constexpr Slot<N> slotOf(std::string_view text) {
   static_assert(N < 256);
   if (text.size() > N) throw std::logic_error("a JSON piece outgrew its slot");
   Slot<N> slot;
@@ -90,7 +90,7 @@ Slot<N> slotOf(std::string_view text) {
   return slot;
 }
 
-// Count pieces of any length, each copied as its first kHead bytes whole, like a slot, and the
+// `Count` pieces of any length, each copied as its first kHead bytes whole, like a slot, and the
 // rest, if any, by length: most ways of the point are shorter than that, and a copy by length
 // costs a call and a guess at the size. The heads lie in a table of their own, aligned, and the
 // rest one after the other in one text.
@@ -179,7 +179,6 @@ struct Pieces {
   std::array<std::array<Slot<40>, kMaskCount>, kMaskCount> keyPairs;  // "KEY1","KEY2"
   // From the end of the houses to the start of the ways, by the Index's points.
   std::array<Slot<48>, 8 * kHouseCount + 1> index;
-  // From "{"row":r" on, with the comma before all rows but the first.
   // "{"row":r", with the comma before all rows but the first, and what follows the row's number
   // by the way's case: the same for every row.
   std::array<Slot<16>, geomancy::kRowsPerFigure> rowStarts;
@@ -192,7 +191,6 @@ struct Pieces {
   ByHouse<ByHouse<Slot<8>>> housePairs;
   // By the house an aspect is cast from, the house it is cast onto and whose figure casts it.
   ByHouse<ByHouse<std::array<Slot<80>, 2>>> aspects;
-  // By pair and kind, with the key before the first pair and the comma before the others.
   // By the kinds of three pairs at a time (the first pair's kind times 25, and so on): the first
   // three with the key before them, the last three with the bracket after them.
   std::array<std::array<Slot<128>, kCompanyKinds * kCompanyKinds * kCompanyKinds>, 2> company;
@@ -358,7 +356,7 @@ Pieces buildPieces() {
   // Every piece at its largest, its whole slot copied, with room to spare for the literals.
   constexpr std::size_t kHouses = 6 * 41 + 48 + 1;
   constexpr std::size_t kPerfection =
-      96 + 4 * 41 + 2 * kHouseCount * 9 + 4 * 9 + 2 * (kHouseCount - 1) * 97 + 256;
+      80 + 4 * 41 + (2 * kHouseCount + 4) * 9 + 2 * (kHouseCount - 1) * 81 + 256;
   constexpr std::size_t kCompany = 2 * 128;
   const std::size_t longest =
       pieces.longestStart + kHouses + 4 * pieces.longestWay + kPerfection + kCompany + 256;
@@ -398,12 +396,12 @@ Cursor writePairs(Cursor out, const Pieces& p, const Pairs& pairs) {
 }
 
 // Chosen by a flag, false first, without a branch: the flags of the charts follow no pattern.
-const std::array<Slot<32>, 2> kPerfects{slotOf<32>("],\"perfects\":false,\"aspects\":["),
-                                        slotOf<32>("],\"perfects\":true,\"aspects\":[")};
-const std::array<Slot<24>, 2> kDenial{slotOf<24>("],\"denial\":false}"),
-                                      slotOf<24>("],\"denial\":true}")};
-const std::array<Slot<16>, 2> kHalted{slotOf<16>(",\"halted\":false"),
-                                      slotOf<16>(",\"halted\":true")};
+constexpr std::array<Slot<32>, 2> kPerfects{slotOf<32>("],\"perfects\":false,\"aspects\":["),
+                                            slotOf<32>("],\"perfects\":true,\"aspects\":[")};
+constexpr std::array<Slot<24>, 2> kDenial{slotOf<24>("],\"denial\":false}"),
+                                          slotOf<24>("],\"denial\":true}")};
+constexpr std::array<Slot<16>, 2> kHalted{slotOf<16>(",\"halted\":false"),
+                                          slotOf<16>(",\"halted\":true")};
 
 Cursor writePerfection(Cursor out, const Pieces& p, const Perfection& perfection) {
   out.put(p.perfections[perfection.querent][perfection.quesited][perfection.occupation ? 1 : 0]);
