@@ -126,7 +126,7 @@ void appendHouseChart(std::string& out, const geomancy::Reading& reading) {
 
 }  // namespace
 
-std::string chartSvg(const geomancy::ChartAnalysis& analysis) {
+std::string chartSvg(const geomancy::ChartAnalysis& analysis, [[maybe_unused]] const ChartHeading& heading) {
   const geomancy::Reading& reading = analysis.reading;
   const bool houses = analysis.houses.has_value();
   const int width = houses ? kHousesLeft + 4 * kCell : 8 * kCell;

@@ -11,6 +11,14 @@ namespace qxcast {
 // each figure in a group of its own (id "mother-1" ... "judge", "reconciler") with its position
 // and name beneath, the Judge and the Reconciler framed and in bold. When the analysis holds the
 // houses, the house chart stands beside it, a group for each house ("house-1" ... "house-12").
-[[nodiscard]] std::string chartSvg(const geomancy::ChartAnalysis& analysis);
+// What stands above the chart: the reading's question and when it was cast (UTC, ISO 8601 to
+// the second). Either may be empty, and then it is left out.
+struct ChartHeading {
+  std::string question;
+  std::string castAt;
+};
+
+[[nodiscard]] std::string chartSvg(const geomancy::ChartAnalysis& analysis,
+                                   const ChartHeading& heading = {});
 
 }  // namespace qxcast
