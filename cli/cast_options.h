@@ -35,7 +35,20 @@ struct CastOptions {
   bool odds = false;
   // A picture of the one reading, written to this file.
   std::optional<std::string> svg;
+  // What the reading asks, shown with it; 1 to kMaxQuestionLength characters.
+  std::optional<std::string> question;
+  // Every reading cast is added to this file; with list or show, the file is read instead.
+  std::optional<std::string> journal;
+  bool list = false;
+  std::optional<std::uint32_t> show;  // the number of a reading in the journal, 1 the oldest
 };
+
+// In code points, as a reader counts characters.
+inline constexpr std::size_t kMaxQuestionLength = 1000;
+
+// Why a question cannot be taken (too long, not UTF-8, a control character other than a tab), or
+// nothing when it can.
+[[nodiscard]] std::string questionFault(std::string_view question);
 
 // Either the options or one line that says what is wrong with the arguments.
 struct ParsedArguments {

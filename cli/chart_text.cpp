@@ -129,17 +129,6 @@ constexpr std::array<LabelledText, 9> kJudgeTexts{{
     {"Significance:", &geomancy::CatalogueEntry::significance},
 }};
 
-// "CAUDA DRACONIS" as "Cauda Draconis": the Latin name alone, short enough for a line of text.
-std::string latinName(FigureMask figure) {
-  std::string name(geomancy::entryForMask(figure).key);
-  for (std::size_t at = 1; at < name.size(); ++at) {
-    if (name[at - 1] != ' ' && name[at] >= 'A' && name[at] <= 'Z') {
-      name[at] = static_cast<char>(name[at] - 'A' + 'a');
-    }
-  }
-  return name;
-}
-
 std::string_view whose(Significator significator) {
   return significator == Significator::Querent ? "querent" : "quesited";
 }
@@ -281,6 +270,23 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis) {
     if (!analysis.houses) out += '\n';
     appendPerfection(out, analysis);
   }
+}
+
+std::string latinName(FigureMask figure) {
+  std::string name(geomancy::entryForMask(figure).key);
+  for (std::size_t at = 1; at < name.size(); ++at) {
+    if (name[at - 1] != ' ' && name[at] >= 'A' && name[at] <= 'Z') {
+      name[at] = static_cast<char>(name[at] - 'A' + 'a');
+    }
+  }
+  return name;
+}
+
+void appendQuestion(std::string& out, std::string_view question) {
+  if (question.empty()) return;
+  out += "Question: ";
+  out += question;
+  out += "\n\n";
 }
 
 void appendPerfectionHeading(std::string& out, int querent, int quesited) {

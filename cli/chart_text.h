@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "chart_analysis.h"
 
@@ -13,6 +14,14 @@ namespace qxcast {
 // Reconciler beside it) and every figure's name by its position; whether the chart is halted; the
 // Judge's texts; then the houses and the perfection, as far as the analysis holds them.
 void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis);
+
+// "CAUDA DRACONIS" as "Cauda Draconis": the Latin name alone, short enough for a line of text.
+[[nodiscard]] std::string latinName(geomancy::FigureMask figure);
+
+// "Question: " and the question as it was asked, then a blank line; nothing for no question. The
+// question is the user's own text, so this is the one line that may not be ASCII or fit in 80
+// columns.
+void appendQuestion(std::string& out, std::string_view question);
 
 // "Perfection between house M, the querent's, and house N, the quesited's" and a line end.
 void appendPerfectionHeading(std::string& out, int querent, int quesited);

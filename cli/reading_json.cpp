@@ -23,19 +23,6 @@ using geomancy::kMaskCount;
 using geomancy::Perfection;
 using Significator = Perfection::Significator;
 
-// The chart's positions as the JSON groups them: name, first position, number of figures.
-struct JsonGroup {
-  std::string_view name;
-  int first;
-  int count;
-};
-constexpr std::array<JsonGroup, 4> kJsonGroups{{
-    {"mothers", 0, geomancy::kMotherCount},
-    {"daughters", geomancy::kFirstDaughter, geomancy::kFirstNiece - geomancy::kFirstDaughter},
-    {"nieces", geomancy::kFirstNiece, geomancy::kRightWitness - geomancy::kFirstNiece},
-    {"witnesses", geomancy::kRightWitness, geomancy::kJudgePosition - geomancy::kRightWitness},
-}};
-
 struct LabelledText {
   std::string_view label;
   std::string_view CatalogueEntry::*text;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -8,6 +9,20 @@
 #include "chart_analysis.h"
 
 namespace qxcast {
+
+// The chart's positions as the JSON groups them: name, first position, number of figures. The
+// Judge and the Reconciler follow them, each a figure of its own.
+struct JsonGroup {
+  std::string_view name;
+  int first;
+  int count;
+};
+inline constexpr std::array<JsonGroup, 4> kJsonGroups{{
+    {"mothers", 0, geomancy::kMotherCount},
+    {"daughters", geomancy::kFirstDaughter, geomancy::kFirstNiece - geomancy::kFirstDaughter},
+    {"nieces", geomancy::kFirstNiece, geomancy::kRightWitness - geomancy::kFirstNiece},
+    {"witnesses", geomancy::kRightWitness, geomancy::kJudgePosition - geomancy::kRightWitness},
+}};
 
 // The most a JSON line can take, newline included, and the room that writeJson() needs.
 inline constexpr std::size_t kJsonLineRoom = 16384;
