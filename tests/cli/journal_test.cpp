@@ -161,6 +161,20 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"a lone surrogate", edited("\"cast_at\"", "\"question\":\"\\ud800\",\"cast_at\""),
                "lone surrogate"}));
 
+// A line edited by hand into another form of the same JSON is still the reading.
+TEST_F(Journal, AnEditedButValidLineIsRead) {
+  std::string line =
+      edited("\"cast_at\"", "\"question\":\"\\u00fc\\ud83d\\ude01\\/\\t\",\"cast_at\"");
+  for (const std::string_view gap : {"{", ",", ":"}) {
+    line.replace(line.find(gap), gap.size(), std::string(" \t").append(gap).append(" "));
+  }
+  add(line + "\r\n");
+  const CastRun show = run({"--show", "1"});
+  EXPECT_EQ(show.err, "");
+  EXPECT_EQ(show.out, "Question: \xC3\xBC\xF0\x9F\x98\x81/\t\n\n" +
+                          runCast({"--mothers", "1122,2111,1221,2221"}).out);
+}
+
 TEST_F(Journal, ACutShortLastLineIsEndedBeforeTheNextReading) {
   ASSERT_EQ(run({"--seed", "1"}).status, 0);
   add("{\"mothers\":[[1,1");
