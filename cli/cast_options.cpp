@@ -227,14 +227,14 @@ class ArgumentReader {
       }
     }
     if (options.list || options.show) {
-      const std::string_view reading = options.list ? "--list" : "--show";
+      const std::string_view command = options.list ? "--list" : "--show";
       if (options.list && options.show) return fail("--list and --show go one at a time");
-      if (!options.journal) return fail(std::string(reading) + " needs --journal");
+      if (!options.journal) return fail(std::string(command) + " needs --journal");
       for (const std::string_view other :
            {"--readings", "--seed", "--mothers", "--houses", "--quesited", "--querent",
             "--question", "--json", "--svg"}) {
         if (given(other) && (options.list || (other != "--json" && other != "--svg"))) {
-          return fail(std::string(reading) + " reads the journal and casts nothing: not with " +
+          return fail(std::string(command) + " reads the journal and casts nothing: not with " +
                       std::string(other));
         }
       }

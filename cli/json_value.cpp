@@ -201,9 +201,9 @@ class JsonParser {
       }
       out.append(text_, at_, plainEnd - at_);
       at_ = plainEnd;
-      if (atEnd()) return fail("a string not closed");
+      if (atEnd()) return fail("unexpected end");
       if (text_[at_++] == '"') return true;
-      if (atEnd()) return fail("a string not closed");
+      if (atEnd()) return fail("unexpected end");
       const char escape = text_[at_++];
       if (escape == 'u') {
         if (!escapedCodePoint(out)) return false;
