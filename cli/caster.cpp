@@ -3,6 +3,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
+#include <chrono>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -127,6 +129,21 @@ void writeReadings(const CastOptions& options, ReadingWriter& writer) {
   });
 }
 
+// The time now in UTC, ISO 8601 to the second: "2026-12-08T05:30:12Z".
+std::string utcNow() {
+  const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+  const auto day = std::chrono::floor<std::chrono::days>(now);
+  const std::chrono::year_month_day date(day);
+  const std::chrono::hh_mm_ss time(now - day);
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), "%04d-%02u-%02uT%02d:%02d:%02dZ",
+                static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
+                static_cast<int>(time.minutes().count()),
+                static_cast<int>(time.seconds().count()));
+  return text.data();
+}
+
 int outputFailed(std::ostream& err) {
   err << kProgramName << ": cannot write the output\n";
   return kExitOutputFailed;
@@ -160,7 +177,8 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
   writeReadings(options, writer);
   if (!writer.finish()) return outputFailed(err);
   if (options.svg) {
-    if (const std::error_code error = writeFileByName(*options.svg, chartSvg(writer.last()))) {
+    const ChartHeading heading{.question = {}, .castAt = utcNow()};
+    if (const std::error_code error = writeFileByName(*options.svg, chartSvg(writer.last(), heading))) {
       err << kProgramName << ": cannot write the picture to " << quoteArgument(*options.svg) << ": "
           << error.message() << '\n';
       return kExitOutputFailed;

@@ -161,7 +161,7 @@ TEST(AnalysesOutput, SvgPictureHoldsEveryPoint) {
     EXPECT_EQ(circles["house-" + std::to_string(house)],
               pointsOf(geomancy::houseFigure(chart, house)));
   }
-  EXPECT_EQ(circles.size(), 16u + 12u);
+  EXPECT_EQ(circles.size(), 16u + 12u + 4u);  // the shield, the houses, the court
 
   const CastRun refused = runCast({"--svg", (path / "nowhere.svg").string()});
   EXPECT_EQ(refused.status, qxcast::kExitOutputFailed);
