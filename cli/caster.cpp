@@ -3,8 +3,8 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -139,8 +139,7 @@ std::string utcNow() {
   std::snprintf(text.data(), text.size(), "%04d-%02u-%02uT%02d:%02d:%02dZ",
                 static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
                 static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
-                static_cast<int>(time.minutes().count()),
-                static_cast<int>(time.seconds().count()));
+                static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
   return text.data();
 }
 
@@ -178,7 +177,8 @@ int runCaster(std::span<const std::string_view> arguments, std::ostream& out, st
   if (!writer.finish()) return outputFailed(err);
   if (options.svg) {
     const ChartHeading heading{.question = {}, .castAt = utcNow()};
-    if (const std::error_code error = writeFileByName(*options.svg, chartSvg(writer.last(), heading))) {
+    if (const std::error_code error =
+            writeFileByName(*options.svg, chartSvg(writer.last(), heading))) {
       err << kProgramName << ": cannot write the picture to " << quoteArgument(*options.svg) << ": "
           << error.message() << '\n';
       return kExitOutputFailed;

@@ -51,9 +51,26 @@ constexpr int kMargin = 20;
 constexpr int kQuestionSize = 16;
 constexpr int kCastAtSize = 12;
 
-// Column and row of each house's cell: house 1 at the left (east), the houses counter-clockwise.
-constexpr std::array<std::array<int, 2>, geomancy::kHouseCount> kHouseCells{{
-    {0, 2}, {0, 3}, {1, 4}, {2, 4}, {3, 4}, {4, 3}, {4, 2}, {4, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 1}}};
+// The cell of each house: house 1 at the left (east) and the houses counter-clockwise, the
+// angular houses (1, 4, 7, 10) in the middle of their sides.
+struct Cell {
+  int column;
+  int row;
+};
+constexpr std::array<Cell, geomancy::kHouseCount> kHouseCells{{
+    {0, 2},  // 1: the ascendant, east
+    {0, 3},
+    {1, 4},
+    {2, 4},  // 4: the bottom of the sky, north
+    {3, 4},
+    {4, 3},
+    {4, 2},  // 7: west
+    {4, 1},
+    {3, 0},
+    {2, 0},  // 10: the midheaven, south
+    {1, 0},
+    {0, 1},
+}};
 
 constexpr std::string_view kQuerentColour = "#0b6e99";
 constexpr std::string_view kQuesitedColour = "#b03060";
@@ -74,7 +91,9 @@ constexpr std::array<LineStyle, 4> kLineStyles{{
     {"aspect", "Aspect (not a perfection)", "#c06000", true},
 }};
 
-std::string number(int value) { return std::to_string(value); }
+std::string number(int value) {
+  return std::to_string(value);
+}
 
 struct TextStyle {
   int size = kCaptionSize;
@@ -112,12 +131,15 @@ TextStyle bold(int size = kCaptionSize) {
   return style;
 }
 
-TextStyle boldIf(bool emphasised) { return emphasised ? bold() : regular(); }
+TextStyle boldIf(bool emphasised) {
+  return emphasised ? bold() : regular();
+}
 
 void appendText(std::string& out, int x, int y, std::string_view text, const TextStyle& style) {
   out += "<text";
   if (!style.id.empty()) out += " id=\"" + std::string(style.id) + "\"";
-  out += " x=\"" + number(x) + "\" y=\"" + number(y) + "\" font-size=\"" + number(style.size) + "\"";
+  out +=
+      " x=\"" + number(x) + "\" y=\"" + number(y) + "\" font-size=\"" + number(style.size) + "\"";
   if (style.bold) out += " font-weight=\"bold\"";
   if (style.fromStart) out += " text-anchor=\"start\"";
   if (!style.fill.empty()) out += " fill=\"" + std::string(style.fill) + "\"";
@@ -138,7 +160,8 @@ void appendFitted(std::string& out, int x, int y, std::string_view text, int wid
   }
 }
 
-void appendRect(std::string& out, int x, int y, int width, int height, std::string_view attributes) {
+void appendRect(std::string& out, int x, int y, int width, int height,
+                std::string_view attributes) {
   out += "<rect x=\"" + number(x) + "\" y=\"" + number(y) + "\" width=\"" + number(width) +
          "\" height=\"" + number(height) + "\" " + std::string(attributes) + "/>\n";
 }
@@ -225,8 +248,7 @@ std::vector<Place> shieldPlaces(const geomancy::Reading& reading) {
 }
 
 void appendShieldChart(std::string& out, const geomancy::Reading& reading) {
-  appendText(out, 4 * kCell, 24, "The Shield chart, read from right to left",
-             bold(16));
+  appendText(out, 4 * kCell, 24, "The Shield chart, read from right to left", bold(16));
   appendText(out, 2 * kCell, 44, "Daughters", bold(13));
   appendText(out, 6 * kCell, 44, "Mothers", bold(13));
   for (const Place& place : shieldPlaces(reading)) appendFigure(out, place);
@@ -287,8 +309,7 @@ void appendHouse(std::string& out, const geomancy::ChartAnalysis& analysis, int 
   out += "<g id=\"house-" + number(house) + "\">\n";
   appendRect(out, cell.x, cell.y, kHouseCell, kHouseCell,
              "class=\"box\" fill=\"none\" stroke=\"#404040\"");
-  appendText(out, cell.x + 8, cell.y + 20, number(house),
-             bold(14).leftAligned());
+  appendText(out, cell.x + 8, cell.y + 20, number(house), bold(14).leftAligned());
   const FigureMask figure = geomancy::houseFigure(analysis.reading.chart, house);
   appendPoints(out, figure, middle, cell.y + 34);
   const auto [latin, english] = namesOf(figure);
@@ -353,19 +374,20 @@ std::vector<Line> linesOf(const Perfection& perfection) {
   const auto house = [](int h) { return "house " + number(h); };
   std::vector<Line> lines;
   for (const Perfection::Conjunction& c : perfection.conjunction) {
-    lines.push_back({LineKind::Conjunction,
-                     {m, c.house, n},
-                     "Conjunction: " + std::string(whose(c.figureOf)) + " figure in " +
-                         house(c.house)});
+    lines.push_back(
+        {LineKind::Conjunction,
+         {m, c.house, n},
+         "Conjunction: " + std::string(whose(c.figureOf)) + " figure in " + house(c.house)});
   }
   for (const Perfection::HousePair& pair : perfection.mutation) {
     lines.push_back({LineKind::Mutation,
                      {m, pair.a, pair.b, n},
-                     "Mutation: the querent's figure in " + house(pair.a) +
-                         ", the quesited's in " + house(pair.b)});
+                     "Mutation: the querent's figure in " + house(pair.a) + ", the quesited's in " +
+                         house(pair.b)});
   }
   for (const Perfection::HousePair& pair : perfection.translation) {
-    Line line{LineKind::Translation, {m, pair.a, pair.b, n},
+    Line line{LineKind::Translation,
+              {m, pair.a, pair.b, n},
               "Translation: the same figure in " + house(pair.a) + " and " + house(pair.b)};
     if (pair.a == pair.b) line.houses = {m, pair.a, n};
     lines.push_back(std::move(line));
@@ -437,7 +459,7 @@ void appendLegend(std::string& out, const geomancy::ChartAnalysis& analysis,
                  "fill=\"none\" stroke-width=\"3\" stroke=\"" + std::string(colour) + "\"");
       entry(kHousesLeft, std::string(label) + ": house " + number(house));
     }
-    entry(kHousesLeft, perfection->denial()    ? "Denial: the chart does not perfect"
+    entry(kHousesLeft, perfection->denial()     ? "Denial: the chart does not perfect"
                        : perfection->occupation ? "The chart perfects, by occupation too"
                                                 : "The chart perfects");
   }
@@ -460,18 +482,18 @@ void appendLegend(std::string& out, const geomancy::ChartAnalysis& analysis,
 void appendHalted(std::string& out, const geomancy::Reading& reading) {
   constexpr int kTop = kHousesTop - 32;
   out += "<g id=\"halted\">\n";
-  appendRect(out, kHousesLeft, kTop, kHousesSide, 26, "class=\"box\" fill=\"none\" stroke=\"none\"");
-  const std::string text = "Halted: " +
-                           std::string(namesOf(geomancy::houseFigure(reading.chart, 1)).first) +
-                           " in house 1; by tradition, not to be judged";
+  appendRect(out, kHousesLeft, kTop, kHousesSide, 26,
+             "class=\"box\" fill=\"none\" stroke=\"none\"");
+  const std::string text =
+      "Halted: " + std::string(namesOf(geomancy::houseFigure(reading.chart, 1)).first) +
+      " in house 1; by tradition, not to be judged";
   appendFitted(out, kHousesLeft + kHousesSide / 2, kTop + 19, text, kHousesSide - 8,
                bold(14).filled(kHaltedColour));
   out += "</g>\n";
 }
 
 void appendHouseChart(std::string& out, const geomancy::ChartAnalysis& analysis) {
-  appendText(out, kHousesLeft + kHousesSide / 2, 24, "The house chart",
-             bold(16));
+  appendText(out, kHousesLeft + kHousesSide / 2, 24, "The house chart", bold(16));
   if (analysis.halted) appendHalted(out, analysis.reading);
   for (int house = 1; house <= geomancy::kHouseCount; ++house) appendHouse(out, analysis, house);
   const std::vector<Line> lines =

@@ -121,8 +121,8 @@ void appendXmlText(std::string& out, std::string_view text) {
     const CodePoint c = decodeAt(text, at);
     const std::string_view bytes = text.substr(at, c.length);
     at += c.length;
-    if (const std::size_t special = c.value < 0x80 ? kSpecial.find(static_cast<char>(c.value))
-                                                   : std::string_view::npos;
+    if (const std::size_t special =
+            c.value < 0x80 ? kSpecial.find(static_cast<char>(c.value)) : std::string_view::npos;
         special != std::string_view::npos) {
       out += kReferences[special];
     } else if (c.value == '\t' || c.value == '\n' || c.value == '\r') {

@@ -28,9 +28,7 @@ done
 # The picture, under a name with letters outside ASCII.
 "$linux" --seed 5 --houses --svg linux.svg >/dev/null
 "$runner" "$windows" --seed 5 --houses --svg "Zoë ✓.svg" >/dev/null || fail "picture not written"
-# The time of the cast, on a line of its own, differs from run to run.
-cmp -s <(grep -v 'id="cast-at"' linux.svg) <(grep -v 'id="cast-at"' "Zoë ✓.svg") ||
-  fail "the picture differs, or is not under its name"
+cmp -s <(grep -v cast-at linux.svg) <(grep -v cast-at "Zoë ✓.svg") || fail "the picture differs, or is not under its name"
 
 status_of() { "$runner" "$windows" "$@" >/dev/null 2>&1 && echo 0 || echo $?; }
 [ "$(status_of --readings 0)" = 2 ] || fail "a bad argument does not end with status 2"
