@@ -151,7 +151,7 @@ void appendText(std::string& out, int x, int y, std::string_view text, const Tex
 // The text on one line no wider than `width`, its size stepped down as far as that needs.
 void appendFitted(std::string& out, int x, int y, std::string_view text, int width,
                   TextStyle style) {
-  const FittedText fitted = fitText(text, width, style.size, kSmallestCaption, 1);
+  const FittedText fitted = fitText(text, width, style.size, kSmallestCaption, 1, style.bold);
   style.size = fitted.size;
   // Only a text too long for any size takes more than one line.
   for (const std::string& line : fitted.lines) {
@@ -520,7 +520,7 @@ int appendHeading(std::string& out, const ChartHeading& heading, int pictureWidt
   const FittedText question =
       heading.question.empty()
           ? FittedText{}
-          : fitText(heading.question, width - 8, kQuestionSize, kQuestionSize, SIZE_MAX);
+          : fitText(heading.question, width - 8, kQuestionSize, kQuestionSize, SIZE_MAX, true);
   std::string body;
   int y = 12;
   for (const std::string& line : question.lines) {

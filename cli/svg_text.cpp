@@ -34,40 +34,42 @@ CodePoint decodeAt(std::string_view text, std::size_t at) noexcept {
   return {value, length};
 }
 
-// Advances in ems, each the widest of its class in DejaVu Sans Bold, rounded up.
+// Advances in ems, each the widest of its class in DejaVu Sans and in DejaVu Sans Bold, rounded up.
 struct GlyphClass {
   std::string_view members;
-  double advance;
+  double regular;
+  double bold;
 };
-constexpr std::array<GlyphClass, 3> kAsciiClasses{{
-    {" !'(),-./:;I[\\]fijlrt|", 0.50},
-    {"%@MWmw", 1.10},
-    {"abcdeghknopqsuvxyz", 0.72},
+constexpr std::array<GlyphClass, 4> kGlyphClasses{{
+    {" !'(),-./:;I[\\]fijlrt|", 0.42, 0.50},
+    {"%@MWmw", 1.00, 1.11},
+    {"abcdeghknopqsuvxyz", 0.64, 0.72},
+    {"", 0.84, 0.88},  // capitals, digits and the other signs
 }};
-constexpr double kOtherAscii = 0.87;  // capitals, digits and the other signs
 // Every other script, symbol and emoji: emoji and CJK come from fallback faces up to 1.25 em wide.
 constexpr double kBeyondAscii = 1.30;
 
-double advanceOf(char32_t c) noexcept {
+double advanceOf(char32_t c, bool bold) noexcept {
   if (c >= 0x80) return kBeyondAscii;
-  for (const GlyphClass& glyphs : kAsciiClasses) {
-    if (glyphs.members.find(static_cast<char>(c)) != std::string_view::npos) return glyphs.advance;
-  }
-  return kOtherAscii;
+  const auto glyphs =
+      std::find_if(kGlyphClasses.begin(), kGlyphClasses.end() - 1, [c](const GlyphClass& each) {
+        return each.members.find(static_cast<char>(c)) != std::string_view::npos;
+      });
+  return bold ? glyphs->bold : glyphs->regular;
 }
 
 // The longest start of `word`, one code point at least, drawn no wider than `width`.
-std::size_t fittingPrefix(std::string_view word, double width, double size) {
+std::size_t fittingPrefix(std::string_view word, double width, double size, bool bold) {
   std::size_t end = decodeAt(word, 0).length;
   while (end < word.size()) {
     const std::size_t next = end + decodeAt(word, end).length;
-    if (textWidth(word.substr(0, next), size) > width) break;
+    if (textWidth(word.substr(0, next), size, bold) > width) break;
     end = next;
   }
   return end;
 }
 
-std::vector<std::string> wrapped(std::string_view text, double width, double size) {
+std::vector<std::string> wrapped(std::string_view text, double width, double size, bool bold) {
   std::vector<std::string> lines;
   std::string line;
   for (std::size_t at = 0; at <= text.size();) {
@@ -75,13 +77,13 @@ std::vector<std::string> wrapped(std::string_view text, double width, double siz
     std::string_view word = text.substr(at, space - at);
     at = space + 1;
     const std::string joined = line.empty() ? std::string(word) : line + ' ' + std::string(word);
-    if (textWidth(joined, size) <= width) {
+    if (textWidth(joined, size, bold) <= width) {
       line = joined;
       continue;
     }
     if (!line.empty()) lines.push_back(std::move(line));
-    while (textWidth(word, size) > width) {
-      const std::size_t cut = fittingPrefix(word, width, size);
+    while (textWidth(word, size, bold) > width) {
+      const std::size_t cut = fittingPrefix(word, width, size, bold);
       lines.emplace_back(word.substr(0, cut));
       word.remove_prefix(cut);
     }
@@ -93,21 +95,21 @@ std::vector<std::string> wrapped(std::string_view text, double width, double siz
 
 }  // namespace
 
-double textWidth(std::string_view text, double size) noexcept {
+double textWidth(std::string_view text, double size, bool bold) noexcept {
   double ems = 0;
   for (std::size_t at = 0; at < text.size();) {
     const CodePoint c = decodeAt(text, at);
-    ems += advanceOf(c.value);
+    ems += advanceOf(c.value, bold);
     at += c.length;
   }
   return ems * size;
 }
 
-FittedText fitText(std::string_view text, double width, int size, int minSize,
-                   std::size_t maxLines) {
+FittedText fitText(std::string_view text, double width, int size, int minSize, std::size_t maxLines,
+                   bool bold) {
   FittedText fitted;
   for (fitted.size = size;; --fitted.size) {
-    fitted.lines = wrapped(text, width, fitted.size);
+    fitted.lines = wrapped(text, width, fitted.size, bold);
     if (fitted.lines.size() <= maxLines || fitted.size <= minSize) return fitted;
   }
 }

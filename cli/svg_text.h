@@ -11,10 +11,10 @@
 // estimated from a table of glyph classes, on the side of too wide.
 namespace qxcast {
 
-// The width in pixels of `text` (UTF-8) drawn at `size` pixels in DejaVu Sans Bold, the widest
-// face the pictures ask for; regular text and the narrower faces that stand in for it (Arial,
-// Helvetica) take less.
-[[nodiscard]] double textWidth(std::string_view text, double size) noexcept;
+// The width in pixels of `text` (UTF-8) drawn at `size` pixels in DejaVu Sans or DejaVu Sans Bold,
+// the widest of the faces the pictures ask for; those that stand in for them (Verdana, Arial,
+// Helvetica) take no more.
+[[nodiscard]] double textWidth(std::string_view text, double size, bool bold) noexcept;
 
 struct FittedText {
   std::vector<std::string> lines;
@@ -25,7 +25,7 @@ struct FittedText {
 // `size` down to `minSize` that allows it. Lines break at spaces, and within a word wider than a
 // line. Where nothing fits, the lines at `minSize`, more of them than asked.
 [[nodiscard]] FittedText fitText(std::string_view text, double width, int size, int minSize,
-                                 std::size_t maxLines);
+                                 std::size_t maxLines, bool bold);
 
 // Appends `text` as XML character data, fit for an attribute's value too: the five special
 // characters as references; malformed UTF-8 and the characters XML cannot hold (control

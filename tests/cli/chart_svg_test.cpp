@@ -41,7 +41,7 @@ void expectWithinBoxes(const XmlElement& element, std::string where, std::option
       ink = {x - r, y - r, x + r, y + r};
     } else {
       const double size = child.number("font-size");
-      const double width = qxcast::textWidth(child.text, size);
+      const double width = qxcast::textWidth(child.text, size, child["font-weight"] == "bold");
       const double left = child.number("x") - (child["text-anchor"] == "start" ? 0 : width / 2);
       ink = {left, child.number("y") - size, left + width, child.number("y") + size / 4};
     }
