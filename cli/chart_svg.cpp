@@ -88,7 +88,7 @@ constexpr std::array<LineStyle, 4> kLineStyles{{
     {"conjunction", "Conjunction", "#1f5fbf", false},
     {"mutation", "Mutation", "#2e8b57", false},
     {"translation", "Translation", "#8b3fbf", false},
-    {"aspect", "Aspect (not a perfection)", "#c06000", true},
+    {"aspect", "Aspect, not a perfection", "#c06000", true},
 }};
 
 std::string number(int value) {
