@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 #include <numeric>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -141,6 +142,7 @@ TEST(AnalysesOutput, SvgPictureHoldsEveryPoint) {
   }
   std::filesystem::remove(path);
   ASSERT_TRUE(svg.starts_with("<?xml") && svg.ends_with("</svg>\n"));
+  EXPECT_TRUE(std::regex_search(svg, std::regex(R"(>Cast on \d{4}-\d\d-\d\d at [\d:]{8} UTC<)")));
   std::map<std::string, int> circles;
   std::string group;
   std::istringstream lines(svg);
@@ -161,7 +163,7 @@ TEST(AnalysesOutput, SvgPictureHoldsEveryPoint) {
     EXPECT_EQ(circles["house-" + std::to_string(house)],
               pointsOf(geomancy::houseFigure(chart, house)));
   }
-  EXPECT_EQ(circles.size(), 16u + 12u);
+  EXPECT_EQ(circles.size(), 16u + 12u + 4u);  // the shield, the houses, the court
 
   const CastRun refused = runCast({"--svg", (path / "nowhere.svg").string()});
   EXPECT_EQ(refused.status, qxcast::kExitOutputFailed);
