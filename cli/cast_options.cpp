@@ -38,17 +38,20 @@ Options:
                      first, as in 1122,2111,1221,2221; with --readings N the
                      same chart is shown N times; not together with --seed
   --houses           the twelve houses and the court, the Index (Part of
-                     Fortune) and the Way of the Point of each reading
+                     Fortune), the Way of the Point and the company of houses
+                     of each reading, and a warning when the chart is halted
   --quesited N       the modes of perfection (occupation, conjunction,
                      mutation, translation) between the querent's house and
-                     house N, 2 to 12
+                     house N, 2 to 12, the aspects between their figures, the
+                     company they keep, and the denial when none perfects
   --querent M        the querent's house, 1 to 12 (default 1); only with
                      --quesited, and not the same house
   --odds             cast nothing: count over all 65536 sets of Mothers how
                      often each figure is the Judge, each house holds the
                      Index and, with --quesited, each mode of perfection occurs
   --svg FILE         also draw the reading as an SVG picture into FILE (one
-                     reading only); with --houses, the house chart beside it
+                     reading only); with --houses or --quesited, the house
+                     chart beside it, with its marks and lines
   --question TEXT    what the reading asks, 1 to 1000 characters (tabs, but no
                      other control characters), shown above the chart; one that
                      begins with "--" is given as --question=TEXT
