@@ -12,10 +12,11 @@
 
 #include "caster.h"
 #include "catalogue.h"
+#include "chart_analysis.h"
 #include "exact_odds.h"
 #include "random_source.h"
-#include "reading.h"
 #include "reading_caster.h"
+#include "reading_json.h"
 #include "shield_chart.h"
 
 namespace {
@@ -65,7 +66,7 @@ BENCHMARK(BM_CastReading);
 void BM_CoreReading(benchmark::State& state) {
   geomancy::ReadingCaster caster(1);
   for (auto _ : state) {
-    const qxcast::Reading reading = qxcast::readingFromChart(caster.next());
+    const geomancy::Reading reading = geomancy::readingOf(caster.next());
     benchmark::DoNotOptimize(reading);
     benchmark::DoNotOptimize(&geomancy::entryForMask(reading.judge()));
   }
@@ -95,17 +96,20 @@ void BM_EntryForRows(benchmark::State& state) {
 }
 BENCHMARK(BM_EntryForRows);
 
-// A reading cast and appended to a line buffer as JSON, short of writing the line out.
+// A reading cast, analysed for nothing more and written to a line buffer as JSON, short of
+// writing the line out.
 void BM_CastReadingAsJson(benchmark::State& state) {
   geomancy::ReadingCaster caster(1);
-  std::string line;
+  geomancy::ChartAnalysis analysis;
+  std::string line(qxcast::kJsonLineRoom, '\0');
+  std::size_t size = 0;
   for (auto _ : state) {
-    line.clear();
-    qxcast::appendJson(line, qxcast::readingFromChart(caster.next()));
+    geomancy::analyseReading(geomancy::readingOf(caster.next()), {}, analysis);
+    size = static_cast<std::size_t>(qxcast::writeJson(line.data(), analysis) - line.data());
     benchmark::DoNotOptimize(line.data());
   }
   state.SetItemsProcessed(state.iterations());
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(line.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(size));
 }
 BENCHMARK(BM_CastReadingAsJson);
 

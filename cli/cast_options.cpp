@@ -18,6 +18,9 @@ using geomancy::kRowsPerFigure;
 constexpr std::string_view kUsage =
     R"(Usage: qxgeomancy-cast [--json] [--readings N] [--seed S | --mothers A,B,C,D]
                        [--houses] [--quesited N [--querent M]] [--svg FILE]
+                       [--question TEXT] [--journal FILE]
+       qxgeomancy-cast --journal FILE --list
+       qxgeomancy-cast --journal FILE --show N [--json] [--svg FILE]
        qxgeomancy-cast --odds [--json] [--quesited N [--querent M]]
        qxgeomancy-cast --help | --version
 
@@ -35,25 +38,39 @@ Options:
                      first, as in 1122,2111,1221,2221; with --readings N the
                      same chart is shown N times; not together with --seed
   --houses           the twelve houses and the court, the Index (Part of
-                     Fortune) and the Way of the Point of each reading
+                     Fortune), the Way of the Point and the company of houses
+                     of each reading, and a warning when the chart is halted
   --quesited N       the modes of perfection (occupation, conjunction,
                      mutation, translation) between the querent's house and
-                     house N, 2 to 12
+                     house N, 2 to 12, the aspects between their figures, the
+                     company they keep, and the denial when none perfects
   --querent M        the querent's house, 1 to 12 (default 1); only with
                      --quesited, and not the same house
   --odds             cast nothing: count over all 65536 sets of Mothers how
                      often each figure is the Judge, each house holds the
                      Index and, with --quesited, each mode of perfection occurs
   --svg FILE         also draw the reading as an SVG picture into FILE (one
-                     reading only); with --houses, the house chart beside it
+                     reading only); with --houses or --quesited, the house
+                     chart beside it, with its marks and lines
+  --question TEXT    what the reading asks, 1 to 1000 characters (tabs, but no
+                     other control characters), shown above the chart; one that
+                     begins with "--" is given as --question=TEXT
+  --journal FILE     also add every reading, with its question, the time it was
+                     cast and the options that shaped it, to FILE as one JSON
+                     line; not with --odds
+  --list             with --journal: list its readings, one a line: number (1
+                     the oldest), date and time (UTC), Judge and question
+  --show N           with --journal: draw reading N again as it was cast; with
+                     --json its journal line, with --svg its picture too
   --version          show the program's name and version and exit
   --help             show this text and exit
 
 A value may also follow its option after "=", as in --readings=10; each option
 may be given once.
-Exit status: 0 on success, 1 if the output or the picture cannot be written, 2
-for bad arguments; stopped by SIGINT (Ctrl+C) or SIGTERM, it ends after the
-reading it is writing, with status 130 or 143.
+A journal line that cannot be read is reported with its line number and skipped.
+Exit status: 0 on success, 1 if the output, the picture or the journal cannot be
+written or read, 2 for bad arguments; stopped by SIGINT (Ctrl+C) or SIGTERM, it
+ends after the reading it is writing, with status 130 or 143.
 )";
 
 // A whole number written in decimal digits only: no sign, no blanks, no exponent.
@@ -152,6 +169,24 @@ void appendQuotedCharacter(std::string& out, std::string_view bytes, char32_t c)
   }
 }
 
+// Control characters break the line a question stands on, so only the tab may stand in one; the
+// line and paragraph separators count as controls here.
+bool isQuestionControl(char32_t c) {
+  return (c < 0x20 && c != '\t') || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
+// "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
+std::optional<Figure> parseFigure(std::string_view digits) {
+  if (digits.size() != kRowsPerFigure) return std::nullopt;
+  Figure figure{};
+  for (int row = 0; row < kRowsPerFigure; ++row) {
+    const char digit = digits[row];
+    if (digit != '1' && digit != '2') return std::nullopt;
+    figure[row] = static_cast<geomancy::RowValue>(digit - '0');
+  }
+  return figure;
+}
+
 class ArgumentReader {
  public:
   explicit ArgumentReader(std::span<const std::string_view> arguments) : arguments_(arguments) {}
@@ -187,9 +222,22 @@ class ArgumentReader {
     }
     if (options.odds) {
       for (const std::string_view other :
-           {"--seed", "--mothers", "--readings", "--houses", "--svg"}) {
+           {"--seed", "--mothers", "--readings", "--houses", "--svg", "--question", "--journal"}) {
         if (given(other)) {
           return fail("--odds counts over every chart and casts none: not with " +
+                      std::string(other));
+        }
+      }
+    }
+    if (options.list || options.show) {
+      const std::string_view command = options.list ? "--list" : "--show";
+      if (options.list && options.show) return fail("--list and --show go one at a time");
+      if (!options.journal) return fail(std::string(command) + " needs --journal");
+      for (const std::string_view other :
+           {"--readings", "--seed", "--mothers", "--houses", "--quesited", "--querent",
+            "--question", "--json", "--svg"}) {
+        if (given(other) && (options.list || (other != "--json" && other != "--svg"))) {
+          return fail(std::string(command) + " reads the journal and casts nothing: not with " +
                       std::string(other));
         }
       }
@@ -295,6 +343,24 @@ class ArgumentReader {
 
   void svg(std::string_view value) { result_.options.svg = std::string(value); }
 
+  void question(std::string_view value) {
+    if (const std::string fault = questionFault(value); !fault.empty()) {
+      return fail("--question " + fault);
+    }
+    result_.options.question = std::string(value);
+  }
+
+  void journal(std::string_view value) { result_.options.journal = std::string(value); }
+
+  void show(std::string_view value) {
+    const auto number = parseWholeNumber<std::uint32_t>(value, 1, kMaxReadings);
+    if (!number) {
+      return fail("--show needs the number of a reading, 1 for the oldest, not " +
+                  quoteArgument(value));
+    }
+    result_.options.show = *number;
+  }
+
   void fail(std::string message) { result_.error = std::move(message); }
 
   struct Option {
@@ -302,7 +368,7 @@ class ArgumentReader {
     bool CastOptions::*flag;                         // an option without a value sets this
     void (ArgumentReader::*read)(std::string_view);  // an option with a value reads it here
   };
-  static constexpr std::array<Option, 11> kOptions{{
+  static constexpr std::array<Option, 15> kOptions{{
       {"--help", &CastOptions::help, nullptr},
       {"--version", &CastOptions::version, nullptr},
       {"--json", &CastOptions::json, nullptr},
@@ -314,6 +380,10 @@ class ArgumentReader {
       {"--quesited", nullptr, &ArgumentReader::quesited},
       {"--querent", nullptr, &ArgumentReader::querent},
       {"--svg", nullptr, &ArgumentReader::svg},
+      {"--question", nullptr, &ArgumentReader::question},
+      {"--journal", nullptr, &ArgumentReader::journal},
+      {"--list", &CastOptions::list, nullptr},
+      {"--show", nullptr, &ArgumentReader::show},
   }};
 
   std::span<const std::string_view> arguments_;
@@ -328,15 +398,25 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments) {
   return ArgumentReader(arguments).read();
 }
 
-std::optional<Figure> parseFigure(std::string_view digits) {
-  if (digits.size() != kRowsPerFigure) return std::nullopt;
-  Figure figure{};
-  for (int row = 0; row < kRowsPerFigure; ++row) {
-    const char digit = digits[row];
-    if (digit != '1' && digit != '2') return std::nullopt;
-    figure[row] = static_cast<geomancy::RowValue>(digit - '0');
+std::string questionFault(std::string_view question) {
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < question.size(); ++characters) {
+    const Utf8Sequence sequence = leadingSequence(question.substr(at));
+    if (sequence.length == 0) return "is not UTF-8: " + quoteArgument(question);
+    if (isQuestionControl(sequence.codePoint)) {
+      std::string shown;
+      appendHex(shown, sequence.codePoint < 0x80 ? "\\x" : "\\u", sequence.codePoint,
+                sequence.codePoint < 0x80 ? 2 : 4);
+      return "may hold tabs but no other control characters, such as " + shown;
+    }
+    at += sequence.length;
   }
-  return figure;
+  if (characters == 0) return "needs a text";
+  if (characters > kMaxQuestionLength) {
+    return "takes 1 to " + std::to_string(kMaxQuestionLength) + " characters, not " +
+           std::to_string(characters);
+  }
+  return {};
 }
 
 std::string quoteArgument(std::string_view text) {

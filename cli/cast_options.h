@@ -35,7 +35,20 @@ struct CastOptions {
   bool odds = false;
   // A picture of the one reading, written to this file.
   std::optional<std::string> svg;
+  // What the reading asks, shown with it; 1 to kMaxQuestionLength characters.
+  std::optional<std::string> question;
+  // Every reading cast is added to this file; with list or show, the file is read instead.
+  std::optional<std::string> journal;
+  bool list = false;
+  std::optional<std::uint32_t> show;  // the number of a reading in the journal, 1 the oldest
 };
+
+// In code points, as a reader counts characters.
+inline constexpr std::size_t kMaxQuestionLength = 1000;
+
+// Why a question cannot be taken (too long, not UTF-8, a control character other than a tab), or
+// nothing when it can.
+[[nodiscard]] std::string questionFault(std::string_view question);
 
 // Either the options or one line that says what is wrong with the arguments.
 struct ParsedArguments {
@@ -48,9 +61,6 @@ struct ParsedArguments {
 // Reads the arguments after the program name, left to right; the first fault ends the reading,
 // and so do --help and --version.
 [[nodiscard]] ParsedArguments parseArguments(std::span<const std::string_view> arguments);
-
-// "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
-[[nodiscard]] std::optional<geomancy::Figure> parseFigure(std::string_view digits);
 
 // `text` in double quotes as an error message shows it: quotes, backslashes, control characters
 // and bytes that are not UTF-8 escaped, and a long text cut, with a note of its whole length.

@@ -3,14 +3,22 @@
 
 #include <string>
 
-#include "reading.h"
+#include "chart_analysis.h"
 
 namespace qxcast {
 
 // The reading as an SVG 1.1 picture, laid out as the text chart: the points as filled circles,
 // each figure in a group of its own (id "mother-1" ... "judge", "reconciler") with its position
-// and name beneath, the Judge and the Reconciler framed and in bold. With `houses`, the house
-// chart stands beside it, a group for each house ("house-1" ... "house-12").
-[[nodiscard]] std::string chartSvg(const Reading& reading, bool houses);
+// and name beneath, the Judge and the Reconciler framed and in bold. When the analysis holds the
+// houses, the house chart stands beside it, a group for each house ("house-1" ... "house-12").
+// What stands above the chart: the reading's question and when it was cast (UTC, ISO 8601 to
+// the second). Either may be empty, and then it is left out.
+struct ChartHeading {
+  std::string question;
+  std::string castAt;
+};
+
+[[nodiscard]] std::string chartSvg(const geomancy::ChartAnalysis& analysis,
+                                   const ChartHeading& heading = {});
 
 }  // namespace qxcast

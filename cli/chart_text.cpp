@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "reading.h"
 
 namespace qxcast {
 namespace {
 
 using geomancy::FigureMask;
 using geomancy::kRowsPerFigure;
+using geomancy::Perfection;
+using Significator = Perfection::Significator;
 
 constexpr std::size_t kWidth = 80;
 
@@ -58,10 +61,15 @@ constexpr std::array<Placed, 8> kTopRow{{{7, "4", 4},
                                          {2, "3", 54},
                                          {1, "2", 64},
                                          {0, "1", 74}}};
-constexpr std::array<Placed, 4> kNieces{
-    {{11, "Niece 4", 9}, {10, "Niece 3", 29}, {9, "Niece 2", 49}, {8, "Niece 1", 69}}};
-constexpr std::array<Placed, 2> kWitnesses{
-    {{geomancy::kLeftWitness, "Left Witness", 19}, {geomancy::kRightWitness, "Right Witness", 59}}};
+constexpr std::array<Placed, 4> kNieces{{{geomancy::kFirstNiece + 3, {}, 9},
+                                         {geomancy::kFirstNiece + 2, {}, 29},
+                                         {geomancy::kFirstNiece + 1, {}, 49},
+                                         {geomancy::kFirstNiece, {}, 69}}};
+// The Witnesses as the court calls them, by the side of the chart they stand on.
+constexpr std::string_view kRightWitnessName = "Right Witness";
+constexpr std::string_view kLeftWitnessName = "Left Witness";
+constexpr std::array<Placed, 2> kWitnesses{{{geomancy::kLeftWitness, kLeftWitnessName, 19},
+                                            {geomancy::kRightWitness, kRightWitnessName, 59}}};
 constexpr int kJudgeMiddle = 39;
 constexpr int kReconcilerMiddle = 59;
 
@@ -101,13 +109,31 @@ void appendList(std::string& out, std::string_view label, const std::vector<std:
   out += '\n';
 }
 
-std::string housePair(const geomancy::Perfection::HousePair& pair) {
+std::string housePair(const Perfection::HousePair& pair) {
   return "houses " + std::to_string(pair.a) + " and " + std::to_string(pair.b);
 }
 
-}  // namespace
+struct LabelledText {
+  std::string_view label;
+  std::string_view geomancy::CatalogueEntry::*text;
+};
+constexpr std::array<LabelledText, 9> kJudgeTexts{{
+    {"Keyword:", &geomancy::CatalogueEntry::keyword},
+    {"Day:", &geomancy::CatalogueEntry::day},
+    {"Element:", &geomancy::CatalogueEntry::element},
+    {"Quality:", &geomancy::CatalogueEntry::quality},
+    {"Planet:", &geomancy::CatalogueEntry::planet},
+    {"Sign:", &geomancy::CatalogueEntry::sign},
+    {"Body part:", &geomancy::CatalogueEntry::bodyPart},
+    {"Direction:", &geomancy::CatalogueEntry::direction},
+    {"Significance:", &geomancy::CatalogueEntry::significance},
+}};
 
-void appendShieldDrawing(std::string& out, const Reading& reading) {
+std::string_view whose(Significator significator) {
+  return significator == Significator::Querent ? "querent" : "quesited";
+}
+
+void appendShieldDrawing(std::string& out, const geomancy::Reading& reading) {
   Canvas canvas(25);
   canvas.place(0, 19, "Daughters");
   canvas.place(0, 59, "Mothers");
@@ -116,7 +142,7 @@ void appendShieldDrawing(std::string& out, const Reading& reading) {
     canvas.placeFigure(2, figure.middle, reading.chart[figure.position]);
   }
   for (const Placed& figure : kNieces) {
-    canvas.place(7, figure.middle, figure.label);
+    canvas.place(7, figure.middle, geomancy::positionName(figure.position));
     canvas.placeFigure(8, figure.middle, reading.chart[figure.position]);
   }
   for (const Placed& figure : kWitnesses) {
@@ -136,23 +162,40 @@ void appendShieldDrawing(std::string& out, const Reading& reading) {
   out += '\n';
 }
 
-void appendHouses(std::string& out, const Reading& reading) {
+void appendJudgeTexts(std::string& out, FigureMask judge) {
+  const geomancy::CatalogueEntry& entry = geomancy::entryForMask(judge);
+  appendLine(out, "Judge:", 14, entry.figureName);
+  for (const LabelledText& text : kJudgeTexts) appendLine(out, text.label, 14, entry.*text.text);
+}
+
+void appendHouses(std::string& out, const geomancy::ChartAnalysis& analysis) {
+  const geomancy::Reading& reading = analysis.reading;
+  const geomancy::HouseAnalysis& houses = *analysis.houses;
   out += "Houses\n";
   for (int house = 1; house <= geomancy::kHouseCount; ++house) {
     const std::string number = std::to_string(house);
     appendLine(out, std::string(4 - number.size(), ' ') + number, 6,
                nameOf(geomancy::houseFigure(reading.chart, house)));
   }
+  out += "Company of houses\n";
+  for (int pair = 0; pair < geomancy::kCompanyPairs; ++pair) {
+    const std::string first = std::to_string(2 * pair + 1);
+    const std::string_view company = geomancy::companyName(houses.company[pair]);
+    appendLine(out,
+               std::string(4 - first.size(), ' ') + first + " and " + std::to_string(2 * pair + 2),
+               13, company.empty() ? "none" : company);
+  }
   out += "Court\n";
-  appendLine(out, "  Right Witness", 17, nameOf(reading.chart[geomancy::kRightWitness]));
-  appendLine(out, "  Left Witness", 17, nameOf(reading.chart[geomancy::kLeftWitness]));
+  appendLine(out, "  " + std::string(kRightWitnessName), 17,
+             nameOf(reading.chart[geomancy::kRightWitness]));
+  appendLine(out, "  " + std::string(kLeftWitnessName), 17,
+             nameOf(reading.chart[geomancy::kLeftWitness]));
   appendLine(out, "  Judge", 17, nameOf(reading.judge()));
   appendLine(out, "  Reconciler", 17, nameOf(reading.reconciler));
-  const geomancy::PartOfFortune index = geomancy::partOfFortune(reading.chart);
-  out += "\nIndex: " + std::to_string(index.points) + " points, house " +
-         std::to_string(index.house) + "\n\nWay of the Point\n";
+  out += "\nIndex: " + std::to_string(houses.index.points) + " points, house " +
+         std::to_string(houses.index.house) + "\n\nWay of the Point\n";
   for (int row = 1; row <= kRowsPerFigure; ++row) {
-    const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(reading.chart, row);
+    const geomancy::WayOfThePoint& way = analysis.way(row);
     std::string label = "  Row " + std::to_string(row) + ", ";
     label += kRowNames[static_cast<std::size_t>(row - 1)];
     if (!way.established) appendLine(out, label, 15, "not established");
@@ -169,20 +212,14 @@ void appendHouses(std::string& out, const Reading& reading) {
   out += '\n';
 }
 
-void appendPerfectionHeading(std::string& out, int querent, int quesited) {
-  out += "Perfection between house " + std::to_string(querent) + ", the querent's, and house " +
-         std::to_string(quesited) + ", the quesited's\n";
-}
-
-void appendPerfection(std::string& out, const geomancy::Perfection& perfection) {
-  using Significator = geomancy::Perfection::Significator;
+void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis) {
+  const Perfection& perfection = *analysis.perfection;
   appendPerfectionHeading(out, perfection.querent, perfection.quesited);
   appendLine(out, "  Occupation:", 15, perfection.occupation ? "yes" : "no");
   std::vector<std::string> items;
   for (const auto& conjunction : perfection.conjunction) {
     items.push_back("house " + std::to_string(conjunction.house) + ", the " +
-                    (conjunction.figureOf == Significator::Querent ? "querent's" : "quesited's") +
-                    " figure");
+                    std::string(whose(conjunction.figureOf)) + "'s figure");
   }
   appendList(out, "  Conjunction:", items);
   items.clear();
@@ -191,7 +228,70 @@ void appendPerfection(std::string& out, const geomancy::Perfection& perfection) 
   items.clear();
   for (const auto& pair : perfection.translation) items.push_back(housePair(pair));
   appendList(out, "  Translation:", items);
-  out += perfection.perfects() ? "  The chart perfects.\n\n" : "  No perfection.\n\n";
+  items.clear();
+  for (const auto& aspect : perfection.aspects) {
+    std::string item = "house " + std::to_string(aspect.from) + " onto house " +
+                       std::to_string(aspect.onto) + ", " +
+                       std::string(geomancy::aspectName(aspect.kind));
+    if (aspect.side != geomancy::AspectSide::Neither) {
+      item += ", ";
+      item += geomancy::sideName(aspect.side);
+    }
+    items.push_back(item + ", the " + std::string(whose(aspect.figureOf)) + "'s figure");
+  }
+  appendList(out, "  Aspects:", items);
+  items.clear();
+  for (const auto& companion : perfection.companions) {
+    items.push_back("house " + std::to_string(companion.house) + ", " +
+                    std::string(geomancy::companyName(companion.company)) + ": " +
+                    latinName(geomancy::houseFigure(analysis.reading.chart, companion.house)) +
+                    " signifies the " + std::string(whose(companion.of)) + " too");
+  }
+  appendList(out, "  Company:", items);
+  out += perfection.perfects() ? "  The chart perfects.\n\n"
+                               : "  Denial: the chart does not perfect.\n\n";
+}
+
+}  // namespace
+
+void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis) {
+  appendShieldDrawing(out, analysis.reading);
+  if (analysis.halted) {
+    appendLine(out, "Halted:", 14,
+               latinName(geomancy::houseFigure(analysis.reading.chart, 1)) +
+                   " in house 1; by tradition, not to be judged");
+  }
+  appendJudgeTexts(out, analysis.reading.judge());
+  if (analysis.houses) {
+    out += '\n';
+    appendHouses(out, analysis);
+  }
+  if (analysis.perfection) {
+    if (!analysis.houses) out += '\n';
+    appendPerfection(out, analysis);
+  }
+}
+
+std::string latinName(FigureMask figure) {
+  std::string name(geomancy::entryForMask(figure).key);
+  for (std::size_t at = 1; at < name.size(); ++at) {
+    if (name[at - 1] != ' ' && name[at] >= 'A' && name[at] <= 'Z') {
+      name[at] = static_cast<char>(name[at] - 'A' + 'a');
+    }
+  }
+  return name;
+}
+
+void appendQuestion(std::string& out, std::string_view question) {
+  if (question.empty()) return;
+  out += "Question: ";
+  out += question;
+  out += "\n\n";
+}
+
+void appendPerfectionHeading(std::string& out, int querent, int quesited) {
+  out += "Perfection between house " + std::to_string(querent) + ", the querent's, and house " +
+         std::to_string(quesited) + ", the quesited's\n";
 }
 
 }  // namespace qxcast

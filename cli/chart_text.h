@@ -2,25 +2,28 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "house_chart.h"
-#include "reading.h"
+#include "chart_analysis.h"
 
 // A reading as plain text for a terminal: ASCII only, within 80 columns.
 namespace qxcast {
 
-// The Shield chart as geomancers draw it, read from right to left: the Mothers and Daughters
-// across the top (Mother 1 at the far right), the Nieces, the Witnesses, and the Judge with the
-// Reconciler beside it; then every figure's name by its position.
-void appendShieldDrawing(std::string& out, const Reading& reading);
+// The Shield chart as geomancers draw it, read from right to left (the Mothers and Daughters
+// across the top, Mother 1 at the far right, the Nieces, the Witnesses, and the Judge with the
+// Reconciler beside it) and every figure's name by its position; whether the chart is halted; the
+// Judge's texts; then the houses and the perfection, as far as the analysis holds them.
+void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis);
 
-// The twelve houses and the court, the Index and the Way of the Point of each row.
-void appendHouses(std::string& out, const Reading& reading);
+// "CAUDA DRACONIS" as "Cauda Draconis": the Latin name alone, short enough for a line of text.
+[[nodiscard]] std::string latinName(geomancy::FigureMask figure);
+
+// "Question: " and the question as it was asked, then a blank line; nothing for no question. The
+// question is the user's own text, so this is the one line that may not be ASCII or fit in 80
+// columns.
+void appendQuestion(std::string& out, std::string_view question);
 
 // "Perfection between house M, the querent's, and house N, the quesited's" and a line end.
 void appendPerfectionHeading(std::string& out, int querent, int quesited);
-
-// Every mode of perfection found between the two houses, or that there is none.
-void appendPerfection(std::string& out, const geomancy::Perfection& perfection);
 
 }  // namespace qxcast

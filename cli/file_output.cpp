@@ -16,7 +16,6 @@
 #endif
 
 namespace qxcast {
-namespace {
 
 namespace fs = std::filesystem;
 
@@ -24,76 +23,7 @@ std::error_code lastError() {
   return {errno, std::generic_category()};
 }
 
-fs::path pathFromUtf8(const std::string& name) {
-#ifdef _WIN32
-  // Windows names are UTF-16: the bytes are converted, not taken in the ANSI code page.
-  return fs::path(std::u8string(name.begin(), name.end()));
-#else
-  return fs::path(name);
-#endif
-}
-
-// A file descriptor opened for writing, closed once.
-class OutputFile {
- public:
-  enum class Mode {
-    Create,  // a new file; an existing one is refused
-    Append,  // an existing file, written after what it holds
-  };
-
-  OutputFile(const fs::path& path, Mode mode) {
-    const bool create = mode == Mode::Create;
-#ifdef _WIN32
-    const int flags = _O_WRONLY | _O_BINARY | (create ? _O_CREAT | _O_EXCL : _O_APPEND);
-    descriptor_ = _wopen(path.c_str(), flags, _S_IREAD | _S_IWRITE);
-#else
-    const int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY | (create ? O_CREAT | O_EXCL : O_APPEND);
-    descriptor_ = ::open(path.c_str(), flags, 0666);
-#endif
-    if (descriptor_ < 0) error_ = lastError();
-  }
-  OutputFile(const OutputFile&) = delete;
-  OutputFile& operator=(const OutputFile&) = delete;
-  ~OutputFile() {
-    (void)close();
-  }
-
-  [[nodiscard]] std::error_code error() const {
-    return error_;
-  }
-
-  std::error_code write(std::string_view text) {
-    while (!error_ && !text.empty()) {
-#ifdef _WIN32
-      const int chunk = static_cast<int>(std::min<std::size_t>(text.size(), 1u << 30));
-      const auto written = ::_write(descriptor_, text.data(), static_cast<unsigned>(chunk));
-#else
-      const auto written = ::write(descriptor_, text.data(), text.size());
-#endif
-      if (written < 0 && errno == EINTR) continue;
-      if (written < 0) error_ = lastError();
-      if (written > 0) text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return error_;
-  }
-
-  // A device or a network file system may report a failed write only here.
-  std::error_code close() {
-    if (descriptor_ < 0) return error_;
-#ifdef _WIN32
-    const int closed = ::_close(descriptor_);
-#else
-    const int closed = ::close(descriptor_);
-#endif
-    descriptor_ = -1;
-    if (closed != 0 && !error_) error_ = lastError();
-    return error_;
-  }
-
- private:
-  int descriptor_ = -1;
-  std::error_code error_;
-};
+namespace {
 
 // A pipe whose reader has gone reports EPIPE, as any other failed write, instead of ending the
 // program by SIGPIPE.
@@ -182,6 +112,74 @@ std::error_code writeBesideAndRename(const fs::path& path, std::string_view text
 }
 
 }  // namespace
+
+fs::path pathFromUtf8(const std::string& name) {
+#ifdef _WIN32
+  // Windows names are UTF-16: the bytes are converted, not taken in the ANSI code page.
+  return fs::path(std::u8string(name.begin(), name.end()));
+#else
+  return fs::path(name);
+#endif
+}
+
+OutputFile::OutputFile(const fs::path& path, Mode mode) {
+  const bool create = mode != Mode::Append;
+  const bool append = mode != Mode::Create;
+#ifdef _WIN32
+  const int flags =
+      _O_WRONLY | _O_BINARY | (create ? _O_CREAT : 0) | (append ? _O_APPEND : _O_EXCL);
+  descriptor_ = _wopen(path.c_str(), flags, _S_IREAD | _S_IWRITE);
+#else
+  const int flags =
+      O_WRONLY | O_CLOEXEC | O_NOCTTY | (create ? O_CREAT : 0) | (append ? O_APPEND : O_EXCL);
+  descriptor_ = ::open(path.c_str(), flags, 0666);
+#endif
+  if (descriptor_ < 0) error_ = lastError();
+}
+
+OutputFile::~OutputFile() {
+  (void)close();
+}
+
+std::error_code OutputFile::write(std::string_view text) {
+  while (!error_ && !text.empty()) {
+#ifdef _WIN32
+    const int chunk = static_cast<int>(std::min<std::size_t>(text.size(), 1u << 30));
+    const auto written = ::_write(descriptor_, text.data(), static_cast<unsigned>(chunk));
+#else
+    const auto written = ::write(descriptor_, text.data(), text.size());
+#endif
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) error_ = lastError();
+    if (written > 0) text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return error_;
+}
+
+std::error_code OutputFile::sync() {
+  if (error_ || descriptor_ < 0) return error_;
+#ifdef _WIN32
+  const int synced = ::_commit(descriptor_);
+#else
+  const int synced = ::fsync(descriptor_);
+#endif
+  // A pipe, a terminal or a device has nothing to sync, and says so with EINVAL (EBADF on
+  // Windows).
+  if (synced != 0 && errno != EINVAL && errno != EBADF) error_ = lastError();
+  return error_;
+}
+
+std::error_code OutputFile::close() {
+  if (descriptor_ < 0) return error_;
+#ifdef _WIN32
+  const int closed = ::_close(descriptor_);
+#else
+  const int closed = ::close(descriptor_);
+#endif
+  descriptor_ = -1;
+  if (closed != 0 && !error_) error_ = lastError();
+  return error_;
+}
 
 std::error_code writeFileByName(const std::string& name, std::string_view text) {
   if (name.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);

@@ -1,11 +1,46 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace qxcast {
+
+// errno as an error code.
+[[nodiscard]] std::error_code lastError();
+
+// A name as the user gave it, in UTF-8, as the system's path: UTF-16 on Windows, where the narrow
+// functions would take it in the ANSI code page.
+[[nodiscard]] std::filesystem::path pathFromUtf8(const std::string& name);
+
+// A file descriptor opened for writing, closed once. The first error it meets stays its error.
+class OutputFile {
+ public:
+  enum class Mode {
+    Create,          // a new file; an existing one is refused
+    Append,          // an existing file, written after what it holds
+    AppendOrCreate,  // as Append, made when missing
+  };
+
+  OutputFile(const std::filesystem::path& path, Mode mode);
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+  ~OutputFile();
+
+  [[nodiscard]] std::error_code error() const { return error_; }
+  // The whole text, in one call unless the system takes less.
+  std::error_code write(std::string_view text);
+  // To the disk, not only to the system's cache.
+  std::error_code sync();
+  // A device or a network file system may report a failed write only here.
+  std::error_code close();
+
+ private:
+  int descriptor_ = -1;
+  std::error_code error_;
+};
 
 // Writes `text` to the file a user named, as they expect of any program:
 // - a new name or a regular file: written beside it and renamed into place once whole, so that a

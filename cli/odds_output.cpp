@@ -4,24 +4,37 @@
 #include <array>
 #include <cstdio>
 #include <string_view>
-#include <utility>
 
 #include "catalogue.h"
 #include "chart_text.h"
-#include "reading.h"
+#include "reading_json.h"
 
 namespace qxcast {
 namespace {
 
 using Counts = geomancy::ExactOdds::PerfectionCounts;
 
-constexpr std::array<std::pair<std::string_view, std::uint32_t Counts::*>, 5> kModes{{
-    {"occupation", &Counts::occupation},
-    {"conjunction", &Counts::conjunction},
-    {"mutation", &Counts::mutation},
-    {"translation", &Counts::translation},
-    {"perfects", &Counts::perfects},
+struct CountedMode {
+  std::string_view key;    // in JSON
+  std::string_view label;  // in plain text
+  std::uint32_t Counts::*count;
+};
+constexpr std::array<CountedMode, 6> kModes{{
+    {"occupation", "Occupation", &Counts::occupation},
+    {"conjunction", "Conjunction", &Counts::conjunction},
+    {"mutation", "Mutation", &Counts::mutation},
+    {"translation", "Translation", &Counts::translation},
+    {"perfects", "Perfects", &Counts::perfects},
+    {"aspects", "At least one aspect", &Counts::aspects},
 }};
+
+constexpr std::array<geomancy::Company, 4> kCompanies{
+    geomancy::Company::Simple, geomancy::Company::DemiSimple, geomancy::Company::Compound,
+    geomancy::Company::Capitular};
+
+std::uint32_t companyCount(const Counts& counts, geomancy::Company company) {
+  return counts.company[static_cast<std::size_t>(company)];
+}
 
 // "label   count  percent%", the count exact and the share of all sets to four places.
 void appendCountLine(std::string& out, std::string_view label, std::uint32_t count) {
@@ -44,13 +57,17 @@ void appendOddsPlain(std::string& out, const geomancy::ExactOdds& odds) {
   for (int house = 1; house <= geomancy::kHouseCount; ++house) {
     appendCountLine(out, "House " + std::to_string(house), odds.index[house]);
   }
+  out += "\nHalted\n";
+  appendCountLine(out, "Rubeus or Cauda Draconis in house 1", odds.halted);
   if (odds.perfection) {
     out += '\n';
     appendPerfectionHeading(out, odds.perfection->querent, odds.perfection->quesited);
-    for (const auto& [mode, count] : kModes) {
-      std::string label(mode);
-      label.front() = static_cast<char>(label.front() - 'a' + 'A');
-      appendCountLine(out, label, (*odds.perfection).*count);
+    for (const CountedMode& mode : kModes) {
+      appendCountLine(out, mode.label, (*odds.perfection).*mode.count);
+    }
+    for (const geomancy::Company company : kCompanies) {
+      appendCountLine(out, "Company, " + std::string(geomancy::companyName(company)),
+                      companyCount(*odds.perfection, company));
     }
   }
 }
@@ -71,12 +88,18 @@ void appendOddsJson(std::string& out, const geomancy::ExactOdds& odds) {
   if (odds.perfection) {
     out += ",\"perfection\":{\"querent\":" + std::to_string(odds.perfection->querent) +
            ",\"quesited\":" + std::to_string(odds.perfection->quesited);
-    for (const auto& [mode, count] : kModes) {
-      out += ",\"" + std::string(mode) + "\":" + std::to_string((*odds.perfection).*count);
+    for (const CountedMode& mode : kModes) {
+      out += ",\"" + std::string(mode.key) + "\":" + std::to_string((*odds.perfection).*mode.count);
     }
-    out += '}';
+    out += ",\"company\":{";
+    for (const geomancy::Company company : kCompanies) {
+      if (out.back() != '{') out += ',';
+      appendJsonString(out, geomancy::companyName(company));
+      out += ':' + std::to_string(companyCount(*odds.perfection, company));
+    }
+    out += "}}";
   }
-  out += "}\n";
+  out += ",\"halted\":" + std::to_string(odds.halted) + "}\n";
 }
 
 }  // namespace qxcast

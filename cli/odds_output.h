@@ -8,8 +8,9 @@
 namespace qxcast {
 
 // The exact counts as a table with percentages, or as one JSON object on one line:
-// {"sets":65536,"judge":{KEY:count,...},"index":{"1":count,...,"12":count}}, and with the
-// perfection counts "perfection":{"querent":M,"quesited":N,"occupation":c,...,"perfects":c}.
+// {"sets":65536,"judge":{KEY:count,...},"index":{"1":count,...,"12":count},"halted":c}, and with
+// the perfection counts "perfection":{"querent":M,"quesited":N,"occupation":c,...,"perfects":c,
+// "aspects":c,"company":{"simple":c,...}} before "halted".
 void appendOddsPlain(std::string& out, const geomancy::ExactOdds& odds);
 void appendOddsJson(std::string& out, const geomancy::ExactOdds& odds);
 

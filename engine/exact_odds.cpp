@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "exact_odds.h"
 
+#include "perfection.h"
+
 namespace geomancy {
 namespace {
 
@@ -18,6 +20,23 @@ void forEveryChart(EachChart&& eachChart) {
 void count(ExactOdds& odds, const ShieldMasks& chart) {
   ++odds.judge[chart[kJudgePosition]];
   ++odds.index[partOfFortune(chart).house];
+  odds.halted += halted(chart) ? 1 : 0;
+}
+
+void count(ExactOdds::PerfectionCounts& counts, const Perfection& found) {
+  counts.occupation += found.occupation ? 1 : 0;
+  counts.conjunction += found.conjunction.empty() ? 0 : 1;
+  counts.mutation += found.mutation.empty() ? 0 : 1;
+  counts.translation += found.translation.empty() ? 0 : 1;
+  counts.perfects += found.perfects() ? 1 : 0;
+  counts.aspects += found.aspects.empty() ? 0 : 1;
+  // Both houses may keep the same kind of company: the set is counted once for it.
+  std::array<bool, 5> kinds{};
+  for (const Perfection::Companion& companion : found.companions) {
+    kinds[static_cast<std::size_t>(companion.company)] = true;
+  }
+  for (std::size_t kind = 0; kind < kinds.size(); ++kind)
+    counts.company[kind] += kinds[kind] ? 1 : 0;
 }
 
 }  // namespace
@@ -33,12 +52,7 @@ ExactOdds exactOdds(int querent, int quesited) {
   ExactOdds::PerfectionCounts counts{querent, quesited};
   forEveryChart([&](const ShieldMasks& chart) {
     count(odds, chart);
-    const Perfection found = perfection(chart, querent, quesited);
-    counts.occupation += found.occupation ? 1 : 0;
-    counts.conjunction += found.conjunction.empty() ? 0 : 1;
-    counts.mutation += found.mutation.empty() ? 0 : 1;
-    counts.translation += found.translation.empty() ? 0 : 1;
-    counts.perfects += found.perfects() ? 1 : 0;
+    count(counts, perfection(chart, querent, quesited));
   });
   odds.perfection = counts;
   return odds;

@@ -24,10 +24,16 @@ struct ExactOdds {
     std::uint32_t mutation = 0;
     std::uint32_t translation = 0;
     std::uint32_t perfects = 0;
+    // The sets in which at least one aspect is cast onto a significator's house.
+    std::uint32_t aspects = 0;
+    // By kind (Company::None unused): the sets in which the querent's or the quesited's house
+    // keeps that company with its companion house.
+    std::array<std::uint32_t, 5> company{};
   };
 
   std::array<std::uint32_t, kMaskCount> judge{};       // by the Judge's mask
   std::array<std::uint32_t, kHouseCount + 1> index{};  // by the Index's house; [0] unused
+  std::uint32_t halted = 0;                            // Rubeus or Cauda Draconis in house 1
   std::optional<PerfectionCounts> perfection;          // for one pair of houses, if asked
 };
 

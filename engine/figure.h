@@ -20,6 +20,13 @@ inline constexpr int kRowsPerFigure = 4;
 inline constexpr int kMotherCount = 4;
 inline constexpr int kFigureCount = 15;
 inline constexpr int kRowCount = kFigureCount * kRowsPerFigure;
+
+// Positions 0 to 14 in the order in which the figures are made: Mothers 1 to 4, Daughters 1 to 4,
+// Nieces 1 to 4, the Witnesses and the Judge.
+inline constexpr int kFirstDaughter = 4;
+inline constexpr int kFirstNiece = 8;
+inline constexpr int kRightWitness = 12;  // Witness 1, from Nieces 1 and 2
+inline constexpr int kLeftWitness = 13;   // Witness 2, from Nieces 3 and 4
 inline constexpr int kJudgePosition = 14;
 
 // The row cast from one draw r, 0 <= r < 1: one point below one half, two points from one half on.
@@ -29,10 +36,12 @@ inline constexpr int kJudgePosition = 14;
   return draw < 0.5f ? kOnePoint : kTwoPoints;
 }
 
-// Row-wise addition: a row is odd (one point) exactly when one of its two sources is odd.
-[[nodiscard]] Figure addFigures(const Figure& a, const Figure& b) noexcept;
+// "Mother 1" ... "Niece 4", "Witness 1", "Witness 2", "Judge", by position 0 to 14; empty for any
+// other number.
+[[nodiscard]] std::string_view positionName(int position) noexcept;
 
-// "Mother Figure 1" ... "Judge Figure", by position 0 to 14.
+// "Mother Figure 1" ... "Judge Figure", as the casting window's captions name the positions.
+// Throws std::out_of_range for a number other than 0 to 14.
 [[nodiscard]] std::string_view figureCaption(int position);
 
 // Where row `row` (1 to 4) of the figure at `position` lives in the row store.

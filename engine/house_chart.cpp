@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "house_chart.h"
 
-#include <bit>
+#include <algorithm>
+#include <span>
+#include <string_view>
+
+#include "catalogue.h"
+#include "house_bits.h"
 
 namespace geomancy {
 namespace {
@@ -15,7 +20,7 @@ void followWay(int position, Branch path, const Matches& matches, WayOfThePoint&
   path.push_back(static_cast<std::int8_t>(position));
   bool goesOn = false;
   if (position >= kFirstNiece) {
-    for (const int parent : parentsOf(position)) {
+    for (const int parent : kAdditionSources[position - kFirstNiece]) {
       if (!matches(parent)) continue;
       goesOn = true;
       followWay(parent, path, matches, way);
@@ -24,99 +29,136 @@ void followWay(int position, Branch path, const Matches& matches, WayOfThePoint&
   if (!goesOn) way.branches.push_back(path);
 }
 
-// The two houses next to `house`, the lower number first.
-std::array<int, 2> neighbours(int house) noexcept {
-  const int before = house == 1 ? kHouseCount : house - 1;
-  const int after = house == kHouseCount ? 1 : house + 1;
-  return before < after ? std::array{before, after} : std::array{after, before};
-}
-
-Perfection::HousePair pairOf(int a, int b) noexcept {
-  return {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
-}
-
-unsigned neighbourBits(int house) noexcept {
-  const std::array<int, 2> next = neighbours(house);
-  return (1u << next[0]) | (1u << next[1]);
-}
-
-// Calls visit(house) for each house whose bit is set, the lowest first.
-template <typename Visit>
-void forEachHouse(unsigned houses, Visit&& visit) {
-  for (; houses != 0; houses &= houses - 1) visit(std::countr_zero(houses));
-}
-
-}  // namespace
-
-std::string_view positionName(int position) noexcept {
-  static constexpr std::array<std::string_view, kFigureCount> kNames{
-      "Mother 1",   "Mother 2",   "Mother 3",   "Mother 4",  "Daughter 1",
-      "Daughter 2", "Daughter 3", "Daughter 4", "Niece 1",   "Niece 2",
-      "Niece 3",    "Niece 4",    "Witness 1",  "Witness 2", "Judge"};
-  return position >= 0 && position < kFigureCount ? kNames[position] : std::string_view{};
-}
-
-PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept {
-  PartOfFortune index;
-  for (int house = 1; house <= kHouseCount; ++house) {
-    index.points += pointsOf(houseFigure(chart, house));
+// The way of one row, from that row's bit of each figure: the case's eight bits for the Mothers
+// and Daughters, the rest added up as the chart adds them.
+WayOfThePoint wayOfCase(WayCase wayCase) {
+  std::array<bool, kFigureCount> odd{};
+  for (int position = 0; position < kFirstNiece; ++position)
+    odd[position] = (wayCase >> position) & 1;
+  for (int position = kFirstNiece; position < kFigureCount; ++position) {
+    const auto& sources = kAdditionSources[position - kFirstNiece];
+    odd[position] = odd[sources[0]] != odd[sources[1]];
   }
-  index.house = indexHouse(index.points);
-  return index;
-}
-
-WayOfThePoint wayOfThePoint(const ShieldMasks& chart, int row) noexcept {
+  const auto matches = [&odd](int position) { return odd[position] == odd[kJudgePosition]; };
   WayOfThePoint way;
-  way.row = row;
-  const unsigned bit = 1u << (row - 1);
-  const bool judgeOdd = (chart[kJudgePosition] & bit) != 0;
-  const auto matches = [&](int position) { return ((chart[position] & bit) != 0) == judgeOdd; };
   way.established = matches(kRightWitness) || matches(kLeftWitness);
   if (way.established) followWay(kJudgePosition, Branch{}, matches, way);
   return way;
 }
 
-Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexcept {
-  Perfection found;
-  found.querent = querent;
-  found.quesited = quesited;
-  const FigureMask q = houseFigure(chart, querent);
-  const FigureMask x = houseFigure(chart, quesited);
-  found.occupation = q == x;
-  // The houses where Q and X stand besides their own, as bits 1 to 12.
-  unsigned qElsewhere = 0;
-  unsigned xElsewhere = 0;
-  for (int house = 1; house <= kHouseCount; ++house) {
-    if (houseFigure(chart, house) == q) qElsewhere |= 1u << house;
-    if (houseFigure(chart, house) == x) xElsewhere |= 1u << house;
-  }
-  qElsewhere &= ~(1u << querent);
-  xElsewhere &= ~(1u << quesited);
+constexpr int kWayCases = 1 << kFirstNiece;
 
-  const unsigned qNextToQuesited = qElsewhere & neighbourBits(quesited);
-  const unsigned xNextToQuerent = xElsewhere & neighbourBits(querent);
-  for (int house = 1; house <= kHouseCount; ++house) {
-    if ((qNextToQuesited >> house) & 1u) {
-      found.conjunction.push_back(
-          {static_cast<std::int8_t>(house), Perfection::Significator::Querent});
-    }
-    if ((xNextToQuerent >> house) & 1u) {
-      found.conjunction.push_back(
-          {static_cast<std::int8_t>(house), Perfection::Significator::Quesited});
-    }
+// The planets a figure counts as sharing: its own, and for each Dragon those that tradition gives
+// it, Jupiter and Venus for the Head and Saturn and Mars for the Tail.
+std::array<std::string_view, 2> sharedPlanets(FigureMask figure) {
+  struct DragonPlanets {
+    std::string_view node;
+    std::array<std::string_view, 2> planets;
+  };
+  static constexpr std::array<DragonPlanets, 2> kDragons{{
+      {"North Node of Moon", {"Jupiter", "Venus"}},
+      {"South Node of Moon", {"Saturn", "Mars"}},
+  }};
+  const std::string_view planet = entryForMask(figure).planet;
+  for (const DragonPlanets& dragon : kDragons) {
+    if (planet == dragon.node) return dragon.planets;
   }
-  forEachHouse(qElsewhere, [&](int a) {
-    forEachHouse(xElsewhere & neighbourBits(a),
-                 [&](int b) { found.mutation.push_back(pairOf(a, b)); });
+  return {planet, planet};
+}
+
+bool sharePlanet(FigureMask a, FigureMask b) {
+  const auto ofA = sharedPlanets(a);
+  const auto ofB = sharedPlanets(b);
+  return std::any_of(ofA.begin(), ofA.end(), [&ofB](std::string_view planet) {
+    return std::find(ofB.begin(), ofB.end(), planet) != ofB.end();
   });
-  for (const int a : neighbours(querent)) {
-    const FigureMask messenger = houseFigure(chart, a);
-    if (messenger == q || messenger == x) continue;
-    for (const int b : neighbours(quesited)) {
-      if (houseFigure(chart, b) == messenger) found.translation.push_back(pairOf(a, b));
+}
+
+Company companyOfFigures(FigureMask a, FigureMask b) {
+  if (a == b) return Company::Simple;
+  if (sharePlanet(a, b)) return Company::DemiSimple;
+  if (compoundPartner(a) == b) return Company::Compound;
+  if (((a ^ b) & 1u) == 0) return Company::Capitular;  // bit 0 is row 1, the head
+  return Company::None;
+}
+
+detail::CompanyTable makeCompanyTable() {
+  detail::CompanyTable table{};
+  for (int a = 0; a < kMaskCount; ++a) {
+    for (int b = 0; b < kMaskCount; ++b) {
+      table[a][b] = companyOfFigures(static_cast<FigureMask>(a), static_cast<FigureMask>(b));
     }
   }
-  return found;
+  return table;
+}
+
+std::array<WayOfThePoint, kWayCases> makeWays() {
+  std::array<WayOfThePoint, kWayCases> ways{};
+  for (int each = 0; each < kWayCases; ++each) ways[each] = wayOfCase(static_cast<WayCase>(each));
+  return ways;
+}
+
+// Made when the program starts, from the catalogue's constant texts: the lookups that every chart
+// makes then need no check that they are there.
+const std::array<WayOfThePoint, kWayCases> kWays = makeWays();
+
+constexpr FigureMask kRubeus = maskOf(Figure{2, 1, 2, 2});
+constexpr FigureMask kCaudaDraconis = maskOf(Figure{1, 1, 1, 2});
+
+}  // namespace
+
+const detail::CompanyTable detail::kCompanyTable = makeCompanyTable();
+
+PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept {
+  PartOfFortune index;
+  // Each figure has eight points less one for each row of one point.
+  index.points = 8 * kHouseCount - house_bits::onePointRows(chart);
+  index.house = indexHouse(index.points);
+  return index;
+}
+
+WayCase wayCase(const ShieldMasks& chart, int row) noexcept {
+  return static_cast<WayCase>(
+      house_bits::gatherBytesLowBits(house_bits::firstEight(chart) >> (row - 1)));
+}
+
+const WayOfThePoint& wayOfThePoint(WayCase wayCase) noexcept {
+  return kWays[wayCase];
+}
+
+std::string_view companyName(Company company) noexcept {
+  static constexpr std::array<std::string_view, 5> kNames{"", "simple", "demi-simple", "compound",
+                                                          "capitular"};
+  return kNames[static_cast<std::size_t>(company)];
+}
+
+FigureMask compoundPartner(FigureMask figure) noexcept {
+  unsigned reversed = 0;
+  for (int row = 0; row < kRowsPerFigure; ++row) {
+    reversed |= ((figure >> row) & 1u) << (kRowsPerFigure - 1 - row);
+  }
+  return static_cast<FigureMask>(reversed == figure ? figure ^ (kMaskCount - 1) : reversed);
+}
+
+std::array<Company, kCompanyPairs> companyOfHouses(const ShieldMasks& chart) noexcept {
+  std::array<Company, kCompanyPairs> company{};
+  for (int pair = 0; pair < kCompanyPairs; ++pair) {
+    company[pair] = companyOf(houseFigure(chart, 2 * pair + 1), houseFigure(chart, 2 * pair + 2));
+  }
+  return company;
+}
+
+bool halted(const ShieldMasks& chart) noexcept {
+  const FigureMask first = houseFigure(chart, 1);
+  return first == kRubeus || first == kCaudaDraconis;
+}
+
+HouseAnalysis analyseHouses(const ShieldMasks& chart) noexcept {
+  HouseAnalysis houses;
+  houses.index = partOfFortune(chart);
+  for (int row = 1; row <= kRowsPerFigure; ++row) houses.ways[row - 1] = wayCase(chart, row);
+  houses.company = companyOfHouses(chart);
+  return houses;
 }
 
 }  // namespace geomancy

@@ -8,40 +8,21 @@
 #include "figure_mask.h"
 #include "shield_rules.h"
 
-// What a practising geomancer reads from a Shield chart beyond its Judge: the twelve houses, the
-// Index (Part of Fortune), the Way of the Point and the modes of perfection between two houses.
-// Everything is worked out from the fifteen figures alone, without allocating, so that the caster
-// can read millions of charts a second.
+// What a practising geomancer reads from the houses of a Shield chart: the Index (Part of
+// Fortune), the Way of the Point, the company that neighbouring houses keep and whether the chart
+// may be judged at all. Everything is worked out from the fifteen figures alone, without
+// allocating, so that the caster can read millions of charts a second.
 namespace geomancy {
 
 inline constexpr int kHouseCount = 12;
-inline constexpr int kRightWitness = 12;  // Witness 1, from Nieces 1 and 2
-inline constexpr int kLeftWitness = 13;   // Witness 2, from Nieces 3 and 4
 
 // Houses 1 to 12 hold Mothers 1 to 4, Daughters 1 to 4 and Nieces 1 to 4, in that order.
 [[nodiscard]] constexpr FigureMask houseFigure(const ShieldMasks& chart, int house) noexcept {
   return chart[house - 1];
 }
 
-// A row with one point counts 1, with two points 2.
-[[nodiscard]] constexpr int pointsOf(FigureMask figure) noexcept {
-  // A table rather than std::popcount, which is a library call on processors without POPCNT.
-  constexpr std::array<std::int8_t, kMaskCount> kPoints{8, 7, 7, 6, 7, 6, 6, 5,
-                                                        7, 6, 6, 5, 6, 5, 5, 4};
-  return kPoints[figure & (kMaskCount - 1)];
-}
-
-// Houses next to each other round the wheel; house 12 is next to house 1.
-[[nodiscard]] constexpr bool adjacentHouses(int a, int b) noexcept {
-  const int apart = a > b ? a - b : b - a;
-  return apart == 1 || apart == kHouseCount - 1;
-}
-
-// "Mother 1" ... "Niece 4", "Witness 1", "Witness 2", "Judge", by position 0 to 14.
-[[nodiscard]] std::string_view positionName(int position) noexcept;
-
-// The Index: the points of the twelve house figures added up; the remainder of their division
-// by 12 names the house, a remainder of 0 house 12.
+// The Index: the points of the twelve house figures added up (a row of one point counts 1, of two
+// points 2); the remainder of their division by 12 names the house, a remainder of 0 house 12.
 struct PartOfFortune {
   int points = 0;
   int house = 0;
@@ -53,11 +34,17 @@ struct PartOfFortune {
 
 [[nodiscard]] PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept;
 
-// A list of at most N items, kept in place.
+// A list of at most N items, kept in place. Places beyond the size are left as they are, so that
+// a new list costs nothing to make: one is made for every chart the caster reads.
 template <typename Item, std::size_t N>
 class ShortList {
  public:
   constexpr void push_back(const Item& item) noexcept { items_[size_++] = item; }
+  // Adds the item only if `keep`, without a branch; the list must have room for it either way.
+  constexpr void keepIf(bool keep, const Item& item) noexcept {
+    items_[size_] = item;
+    size_ = static_cast<std::uint8_t>(size_ + (keep ? 1 : 0));
+  }
   [[nodiscard]] constexpr std::size_t size() const noexcept { return size_; }
   [[nodiscard]] constexpr bool empty() const noexcept { return size_ == 0; }
   [[nodiscard]] constexpr const Item* begin() const noexcept { return items_.data(); }
@@ -65,8 +52,8 @@ class ShortList {
   [[nodiscard]] constexpr const Item& operator[](std::size_t i) const noexcept { return items_[i]; }
 
  private:
-  std::array<Item, N> items_{};
-  std::size_t size_ = 0;
+  std::array<Item, N> items_;
+  std::uint8_t size_ = 0;
 };
 
 // The Way of the Point for one row: from the Judge up through every parent whose row has as many
@@ -74,52 +61,58 @@ class ShortList {
 // established when a Witness matches; otherwise it has no branches.
 struct WayOfThePoint {
   using Branch = ShortList<std::int8_t, 4>;  // positions, the Judge first
-  int row = 0;
   bool established = false;
   ShortList<Branch, 8> branches;
 };
 
-[[nodiscard]] WayOfThePoint wayOfThePoint(const ShieldMasks& chart, int row) noexcept;
+// The way of a row depends on that row of the Mothers and Daughters alone: eight bits, the
+// Mothers' the low four. Each of the 256 cases is worked out once.
+using WayCase = std::uint8_t;
 
-// The two figures added to make the figure at a position from 8 to 14.
-[[nodiscard]] constexpr const std::array<int, 2>& parentsOf(int position) noexcept {
-  return kAdditionSources[position - kFirstNiece];
+[[nodiscard]] WayCase wayCase(const ShieldMasks& chart, int row) noexcept;
+[[nodiscard]] const WayOfThePoint& wayOfThePoint(WayCase wayCase) noexcept;
+
+// The company two houses keep, the first of these that holds: the same figure (simple); figures
+// that share a planet (demi-simple); one figure the other's compound partner; the same head.
+enum class Company : std::uint8_t { None, Simple, DemiSimple, Compound, Capitular };
+
+// "simple", "demi-simple", "compound", "capitular"; empty for none.
+[[nodiscard]] std::string_view companyName(Company company) noexcept;
+
+// Houses keep company in six fixed pairs: 1 and 2, 3 and 4, ... 11 and 12.
+inline constexpr int kCompanyPairs = kHouseCount / 2;
+
+[[nodiscard]] constexpr int companionHouse(int house) noexcept {
+  return house % 2 == 1 ? house + 1 : house - 1;
 }
 
-// The modes of perfection between the querent's house and the quesited's. Q is the figure in the
-// querent's house, X the figure in the quesited's; every mode found is listed.
-struct Perfection {
-  enum class Significator : std::uint8_t { Querent, Quesited };
-  // Houses as small numbers: a Perfection is made for every chart the caster reads.
-  struct Conjunction {
-    std::int8_t house = 0;
-    Significator figureOf = Significator::Querent;  // whose figure stands there
-  };
-  struct HousePair {
-    std::int8_t a = 0;
-    std::int8_t b = 0;
-  };
+// The figure turned upside down; a figure that reads the same upside down has its opposite, every
+// row's points changed.
+[[nodiscard]] FigureMask compoundPartner(FigureMask figure) noexcept;
 
-  int querent = 0;
-  int quesited = 0;
-  // Q and X are the same figure.
-  bool occupation = false;
-  // Q in a house, other than the querent's, next to the quesited's; or X in a house, other than
-  // the quesited's, next to the querent's. By house, Q's first.
-  ShortList<Conjunction, 4> conjunction;
-  // Q in a house a other than the querent's and X in a house b other than the quesited's, a and b
-  // next to each other. By a, then b.
-  ShortList<HousePair, 2 * kHouseCount> mutation;
-  // A figure that is neither Q nor X in a house a next to the querent's and in a house b next to
-  // the quesited's (a and b may be the one house between them). By a, then b.
-  ShortList<HousePair, 4> translation;
+namespace detail {
+using CompanyTable = std::array<std::array<Company, kMaskCount>, kMaskCount>;
+extern const CompanyTable kCompanyTable;  // made from the catalogue when the program starts
+}  // namespace detail
 
-  [[nodiscard]] bool perfects() const noexcept {
-    return occupation || !conjunction.empty() || !mutation.empty() || !translation.empty();
-  }
+[[nodiscard]] inline Company companyOf(FigureMask a, FigureMask b) noexcept {
+  return detail::kCompanyTable[a & (kMaskCount - 1)][b & (kMaskCount - 1)];
+}
+
+// Pair p (0 to 5) is houses 2p + 1 and 2p + 2.
+[[nodiscard]] std::array<Company, kCompanyPairs> companyOfHouses(const ShieldMasks& chart) noexcept;
+
+// By tradition a chart with Rubeus or Cauda Draconis in house 1 is not to be judged.
+[[nodiscard]] bool halted(const ShieldMasks& chart) noexcept;
+
+// What the houses say: the Index, the case of each row's Way of the Point and the company of the
+// six pairs.
+struct HouseAnalysis {
+  PartOfFortune index;
+  std::array<WayCase, kRowsPerFigure> ways{};  // by row, top first: see wayOfThePoint()
+  std::array<Company, kCompanyPairs> company{};
 };
 
-// Both houses from 1 to 12, and not the same.
-[[nodiscard]] Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexcept;
+[[nodiscard]] HouseAnalysis analyseHouses(const ShieldMasks& chart) noexcept;
 
 }  // namespace geomancy

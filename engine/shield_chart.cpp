@@ -17,18 +17,13 @@ Figure figureAt(std::span<const RowValue> rows, int position) {
   return figure;
 }
 
-}  // namespace
-
+// The figure at a derived position (4 to 14), from the rows of the figures produced before it.
 Figure deriveFigure(int position, std::span<const RowValue> rows) {
-  if (position < kFirstDaughter || position >= kFigureCount) {
-    throw std::out_of_range("only positions 4 to 14 are derived");
-  }
-  if (rows.size() < static_cast<std::size_t>(kRowsPerFigure * position)) {
-    throw std::logic_error("the figures before this position do not exist yet");
-  }
   return figureOf(
       deriveMask(position, [rows](int source) { return maskOf(figureAt(rows, source)); }));
 }
+
+}  // namespace
 
 std::array<Figure, kFigureCount> shieldFromMothers(
     const std::array<Figure, kMotherCount>& mothers) {

@@ -11,10 +11,6 @@ namespace geomancy {
 
 class RandomSource;
 
-// The figure at a derived position (4 to 14), from the rows of the figures produced before it
-// (at least 4 * position values, laid out as in the row store).
-[[nodiscard]] Figure deriveFigure(int position, std::span<const RowValue> rows);
-
 // The whole chart of fifteen figures that four given Mothers lead to.
 [[nodiscard]] std::array<Figure, kFigureCount> shieldFromMothers(
     const std::array<Figure, kMotherCount>& mothers);

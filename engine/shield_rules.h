@@ -9,9 +9,6 @@
 // the casting window and the whole readings of the caster both derive through these rules.
 namespace geomancy {
 
-inline constexpr int kFirstDaughter = 4;
-inline constexpr int kFirstNiece = 8;
-
 // The two source positions of each figure made by addition, positions 8 to 14.
 inline constexpr std::array<std::array<int, 2>, 7> kAdditionSources{{
     {0, 1},    // Niece 1: Mother 1 + Mother 2

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <numeric>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -23,7 +25,7 @@ std::vector<std::string> names(const JsonValue& array) {
   return out;
 }
 
-// The new keys follow today's, which stay as they were.
+// The analyses' keys follow the keys every line has, which stay as they were.
 TEST(AnalysesOutput, JsonKeysOfTheWorkedChart) {
   const std::string plain = runCast({"--json", "--mothers", kWorkedMothers}).out;
   const std::string line =
@@ -32,8 +34,9 @@ TEST(AnalysesOutput, JsonKeysOfTheWorkedChart) {
   const JsonValue reading = JsonReader::parse(line.substr(0, line.size() - 1));
   std::vector<std::string> keys;
   for (const auto& [key, value] : reading.object) keys.push_back(key);
-  EXPECT_EQ(std::vector<std::string>(keys.end() - 5, keys.end()),
-            (std::vector<std::string>{"figure", "houses", "index", "way", "perfection"}));
+  EXPECT_EQ(std::vector<std::string>(keys.end() - 7, keys.end()),
+            (std::vector<std::string>{"figure", "houses", "index", "way", "perfection", "company",
+                                      "halted"}));
   EXPECT_EQ(reading["houses"].array.size(), 12u);
   EXPECT_EQ(reading["houses"].array[6].string, "RUBEUS");
   EXPECT_EQ(reading["index"]["points"].number, 72);
@@ -45,6 +48,60 @@ TEST(AnalysesOutput, JsonKeysOfTheWorkedChart) {
   EXPECT_EQ(perfection["conjunction"].array[0]["figure_of"].string, "querent");
   EXPECT_EQ(perfection["translation"].array[0].array[1].number, 8);
   EXPECT_EQ(perfection["perfects"].string, "true");
+  EXPECT_TRUE(perfection["aspects"].array.empty());
+  EXPECT_EQ(perfection["denial"].string, "false");
+  std::vector<std::string> kinds;
+  for (const JsonValue& pair : reading["company"].array) kinds.push_back(pair["kind"].string);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"null", "demi-simple", "capitular", "capitular",
+                                             "capitular", "capitular"}));
+  EXPECT_EQ(reading["company"].array[5]["houses"].array[0].number, 11);
+  EXPECT_EQ(reading["halted"].string, "false");
+}
+
+// Cauda Draconis in house 1, every kind of company and aspects from both sides: what the README
+// shows, in JSON and in plain text.
+TEST(AnalysesOutput, HaltedChartWithEveryKindOfCompany) {
+  const std::vector<std::string_view> arguments{"--mothers", "1112,1111,1111,2221", "--houses",
+                                                "--quesited", "7"};
+  std::vector<std::string_view> json = arguments;
+  json.push_back("--json");
+  const std::string line = runCast(json).out;
+  const JsonValue reading = JsonReader::parse(line.substr(0, line.size() - 1));
+  std::vector<std::string> kinds;
+  for (const JsonValue& pair : reading["company"].array) kinds.push_back(pair["kind"].string);
+  EXPECT_EQ(kinds, (std::vector<std::string>{"capitular", "null", "simple", "compound",
+                                             "demi-simple", "null"}));
+  EXPECT_EQ(reading["halted"].string, "true");
+  std::vector<std::string> aspects;
+  for (const JsonValue& aspect : reading["perfection"]["aspects"].array) {
+    aspects.push_back(std::to_string(static_cast<int>(aspect["from"].number)) + ">" +
+                      std::to_string(static_cast<int>(aspect["onto"].number)) + " " +
+                      aspect["kind"].string + " " + aspect["side"].string + " " +
+                      aspect["figure_of"].string);
+  }
+  EXPECT_EQ(aspects, (std::vector<std::string>{
+                         "5>7 sextile sinister querent", "5>1 trine dexter quesited",
+                         "10>7 square dexter querent", "10>1 square sinister quesited"}));
+
+  const std::vector<std::string> lines = splitLines(runCast(arguments).out);
+  const auto at = [&lines](std::string_view start) {
+    return std::find_if(lines.begin(), lines.end(),
+                        [start](const std::string& each) { return each.starts_with(start); });
+  };
+  ASSERT_NE(at("Halted:"), lines.end());
+  EXPECT_EQ(*at("Halted:"),
+            "Halted:       Cauda Draconis in house 1; by tradition, not to be judged");
+  EXPECT_EQ(at("Halted:") + 1, at("Judge:"));
+  EXPECT_EQ(*(at("Company of houses") + 3), "   5 and 6   simple");
+  EXPECT_EQ(*at("  Company:"), "  Company:     house 2, capitular: Via signifies the querent too;");
+  EXPECT_EQ(*(at("  Company:") + 1),
+            "               house 8, compound: Caput Draconis signifies the quesited too");
+  EXPECT_EQ(*(at("  Company:") + 2), "  The chart perfects.");
+
+  const std::string denied =
+      runCast({"--mothers", "1122,2111,1221,2221", "--quesited", "10", "--querent", "3"}).out;
+  EXPECT_NE(denied.find("\n  Denial: the chart does not perfect.\n"), std::string::npos);
+  EXPECT_EQ(denied.find("Halted"), std::string::npos);
 }
 
 // Whatever the chart, the plain text stays ASCII within 80 columns.
@@ -69,6 +126,9 @@ TEST(AnalysesOutput, OddsJsonCountsEverySet) {
   EXPECT_EQ(judges, 65536);
   EXPECT_EQ(odds["index"].object.size(), 12u);
   EXPECT_EQ(odds["perfection"]["occupation"].number, 4096);
+  EXPECT_EQ(odds["perfection"]["company"].object.size(), 4u);
+  EXPECT_EQ(odds.object.back().first, "halted");
+  EXPECT_EQ(odds["halted"].number, 8192);
 }
 
 // Read back, every figure of the picture has as many circles as it has points.
@@ -82,6 +142,7 @@ TEST(AnalysesOutput, SvgPictureHoldsEveryPoint) {
   }
   std::filesystem::remove(path);
   ASSERT_TRUE(svg.starts_with("<?xml") && svg.ends_with("</svg>\n"));
+  EXPECT_TRUE(std::regex_search(svg, std::regex(R"(>Cast on \d{4}-\d\d-\d\d at [\d:]{8} UTC<)")));
   std::map<std::string, int> circles;
   std::string group;
   std::istringstream lines(svg);
@@ -92,13 +153,17 @@ TEST(AnalysesOutput, SvgPictureHoldsEveryPoint) {
   const geomancy::ShieldMasks chart = geomancy::shieldMasks(
       std::array<geomancy::Figure, 4>{{{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}}});
   EXPECT_EQ(circles["mother-1"], 6);
-  EXPECT_EQ(circles["judge"], geomancy::pointsOf(chart[geomancy::kJudgePosition]));
+  const auto pointsOf = [](geomancy::FigureMask figure) {
+    const geomancy::Figure rows = geomancy::figureOf(figure);
+    return std::accumulate(rows.begin(), rows.end(), 0);
+  };
+  EXPECT_EQ(circles["judge"], pointsOf(chart[geomancy::kJudgePosition]));
   EXPECT_EQ(circles["reconciler"], 6);
   for (int house = 1; house <= 12; ++house) {
     EXPECT_EQ(circles["house-" + std::to_string(house)],
-              geomancy::pointsOf(geomancy::houseFigure(chart, house)));
+              pointsOf(geomancy::houseFigure(chart, house)));
   }
-  EXPECT_EQ(circles.size(), 16u + 12u);
+  EXPECT_EQ(circles.size(), 16u + 12u + 4u);  // the shield, the houses, the court
 
   const CastRun refused = runCast({"--svg", (path / "nowhere.svg").string()});
   EXPECT_EQ(refused.status, qxcast::kExitOutputFailed);

@@ -86,6 +86,38 @@ INSTANTIATE_TEST_SUITE_P(Mothers, BadArguments,
                                          Arguments{"--mothers", kWorkedMothers, "--seed", "1"},
                                          Arguments{"--seed", "1", "--mothers", kWorkedMothers}));
 
+const std::string k1001Characters(1001, 'q');
+const std::string k1000Umlauts = [] {
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += "\xC3\xBC";
+  return text;
+}();
+
+INSTANTIATE_TEST_SUITE_P(
+    QuestionAndJournal, BadArguments,
+    testing::Values(Arguments{"--question", ""}, Arguments{"--question", k1001Characters},
+                    Arguments{"--question", "line\nbreak"}, Arguments{"--question", "bell\x07"},
+                    Arguments{"--question", "\xC2\x85"}, Arguments{"--question", "cut\xC3"},
+                    Arguments{"--question", "\xE2\x80\xA8"}, Arguments{"--list"},
+                    Arguments{"--show", "1"}, Arguments{"--journal", "j", "--show", "0"},
+                    Arguments{"--journal", "j", "--show", "two"},
+                    Arguments{"--journal", "j", "--show", "-1"},
+                    Arguments{"--journal", "j", "--list", "--show", "1"},
+                    Arguments{"--journal", "j", "--list", "--json"},
+                    Arguments{"--journal", "j", "--show", "1", "--seed", "3"},
+                    Arguments{"--journal", "j", "--show", "1", "--question", "q"},
+                    Arguments{"--journal", "j", "--odds"}, Arguments{"--odds", "--question", "q"}));
+
+TEST(CastArguments, TakesAQuestionOfAThousandCharactersExactlyAsGiven) {
+  for (const std::string& question :
+       {k1000Umlauts, std::string("\t\"<&> \xD7\xA9 \xF0\x9F\x9C\x81")}) {
+    const Arguments arguments{"--question", question};
+    const auto parsed = qxcast::parseArguments(arguments);
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_EQ(parsed.options.question, question);
+  }
+}
+
 TEST(CastArguments, AcceptsTheLimitsAndBothValueForms) {
   const Arguments arguments{"--readings=04294967295", "--seed", "18446744073709551615", "--json"};
   const auto parsed = qxcast::parseArguments(arguments);

@@ -60,13 +60,16 @@ TEST(CastExecutable, OutputThatCannotBeWrittenExitsWithOneAndSaysSo) {
 // Stopped by a signal mid-run, the caster ends after the reading it is writing: whole lines only,
 // and the status a shell gives for that signal.
 TEST(CastExecutable, SignalEndsTheRunAfterAWholeReading) {
+  const std::string journal = "/tmp/qxg-signal-" + std::to_string(getpid()) + ".jsonl";
   for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+    std::remove(journal.c_str());
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
     const pid_t child = fork();
     if (child == 0) {
       dup2(ends[1], STDOUT_FILENO);
-      execl(QXG_CAST_PATH, QXG_CAST_PATH, "--json", "--readings", "100000000", nullptr);
+      execl(QXG_CAST_PATH, QXG_CAST_PATH, "--json", "--readings", "100000000", "--journal",
+            journal.c_str(), nullptr);
       _exit(127);
     }
     close(ends[1]);
@@ -82,7 +85,12 @@ TEST(CastExecutable, SignalEndsTheRunAfterAWholeReading) {
     EXPECT_TRUE(WIFEXITED(waited) && WEXITSTATUS(waited) == status) << "signal " << signal;
     EXPECT_TRUE(out.ends_with('\n'));
     for (const std::string& line : splitLines(out)) EXPECT_NO_THROW(JsonReader::parse(line));
+    // The journal holds every reading shown, each line whole.
+    const CastRun list = runCast({"--journal", journal, "--list"});
+    EXPECT_EQ(list.err, "");
+    EXPECT_EQ(splitLines(list.out).size(), splitLines(out).size());
   }
+  std::remove(journal.c_str());
 }
 
 }  // namespace

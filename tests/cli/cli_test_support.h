@@ -98,8 +98,9 @@ class JsonReader {
       expect(']');
     } else if (peek() == '"') {
       v.string = string();
-    } else if (peek() == 't' || peek() == 'f') {
-      v.string = peek() == 't' ? "true" : "false";  // a literal, told from a string by its use
+    } else if (peek() == 't' || peek() == 'f' || peek() == 'n') {
+      // A literal, told from a string by its use.
+      v.string = peek() == 't' ? "true" : (peek() == 'f' ? "false" : "null");
       if (text_.substr(at_, v.string.size()) != v.string) fail("bad literal");
       at_ += v.string.size();
     } else {

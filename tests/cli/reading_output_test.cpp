@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli_test_support.h"
-#include "reading.h"
+#include "reading_json.h"
 
 namespace {
 

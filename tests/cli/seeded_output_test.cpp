@@ -201,7 +201,7 @@ TEST(PinnedMothersOutput, RepeatedChartsAndHelp) {
   EXPECT_EQ(outputDigest({"--mothers", "1122,2111,1221,2221", "--readings", "3", "--json"}),
             "2054e4167d3c086aa308c975779979570452b656268799b53654d32e3eb93449");
   EXPECT_EQ(outputDigest({"--help"}),
-            "c8895e9127209b709d02112ae549f129087c482562441ea27d932c12e40d6e9c");
+            "1cc50aa5a2151ed0bdd4c42efc6887518cd43bdfaa68d378073b34da710a3c46");
 }
 
 }  // namespace

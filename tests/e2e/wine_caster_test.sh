@@ -28,7 +28,7 @@ done
 # The picture, under a name with letters outside ASCII.
 "$linux" --seed 5 --houses --svg linux.svg >/dev/null
 "$runner" "$windows" --seed 5 --houses --svg "Zoë ✓.svg" >/dev/null || fail "picture not written"
-cmp -s linux.svg "Zoë ✓.svg" || fail "the picture differs, or is not under its name"
+cmp -s <(grep -v cast-at linux.svg) <(grep -v cast-at "Zoë ✓.svg") || fail "the picture differs, or is not under its name"
 
 status_of() { "$runner" "$windows" "$@" >/dev/null 2>&1 && echo 0 || echo $?; }
 [ "$(status_of --readings 0)" = 2 ] || fail "a bad argument does not end with status 2"

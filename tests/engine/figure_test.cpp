@@ -6,12 +6,18 @@
 #include <cmath>
 #include <stdexcept>
 
-using geomancy::addFigures;
+#include "figure_mask.h"
+
 using geomancy::castRow;
 using geomancy::Figure;
 using geomancy::RowValue;
 
 namespace {
+
+// Figures add as their masks do, row by row.
+Figure addFigures(const Figure& a, const Figure& b) {
+  return geomancy::figureOf(geomancy::addMasks(geomancy::maskOf(a), geomancy::maskOf(b)));
+}
 
 Figure figureFromBits(unsigned bits) {
   Figure figure{};

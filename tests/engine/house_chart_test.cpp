@@ -5,17 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <numeric>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "catalogue.h"
+#include "chart_analysis.h"
 #include "exact_odds.h"
+#include "perfection.h"
 
 namespace {
 
+using geomancy::Company;
 using geomancy::Perfection;
 using geomancy::ShieldMasks;
 using Steps = std::vector<std::string>;
@@ -57,6 +63,27 @@ std::string described(const Perfection& found) {
   return text;
 }
 
+// A row with one point counts 1, with two points 2.
+int pointsOf(geomancy::FigureMask figure) {
+  const geomancy::Figure rows = geomancy::figureOf(figure);
+  return std::accumulate(rows.begin(), rows.end(), 0);
+}
+
+geomancy::FigureMask maskOfKey(std::string_view key) {
+  for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
+    if (entry.key == key) return geomancy::maskOf(entry.pattern);
+  }
+  throw std::invalid_argument(std::string(key));
+}
+
+// "6>3 square dexter q": from house 6 onto house 3, the querent's figure.
+std::string described(const Perfection::Aspect& aspect) {
+  return std::to_string(aspect.from) + ">" + std::to_string(aspect.onto) + " " +
+         std::string(geomancy::aspectName(aspect.kind)) + " " +
+         std::string(geomancy::sideName(aspect.side)) +
+         (aspect.figureOf == Perfection::Significator::Querent ? " q" : " x");
+}
+
 template <typename List>
 std::set<std::pair<int, int>> pairs(const List& list, bool swapped) {
   std::set<std::pair<int, int>> out;
@@ -85,7 +112,7 @@ TEST(HouseChart, WorkedChartByHand) {
                                              {{"Judge", "Witness 1", "Niece 1", "Mother 2"}},
                                              {}};
   for (int row = 1; row <= 4; ++row) {
-    const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(kWorked, row);
+    const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(geomancy::wayCase(kWorked, row));
     EXPECT_EQ(branchesOf(way), ways[row - 1]) << "row " << row;
     EXPECT_EQ(way.established, row != 4);
   }
@@ -98,34 +125,143 @@ TEST(HouseChart, WorkedChartByHand) {
     const Perfection found = geomancy::perfection(kWorked, querent, quesited);
     EXPECT_EQ(described(found), expected) << querent << " and " << quesited;
     EXPECT_EQ(found.perfects(), expected != ";;;");
+    EXPECT_EQ(found.denial(), expected == ";;;");
+  }
+
+  EXPECT_EQ(geomancy::companyOfHouses(kWorked),
+            (std::array{Company::None, Company::DemiSimple, Company::Capitular, Company::Capitular,
+                        Company::Capitular, Company::Capitular}));
+  EXPECT_FALSE(geomancy::halted(kWorked));
+  const std::vector<std::tuple<int, int, std::vector<std::string>>> aspects{
+      {1, 7, {}},
+      {1, 3, {"6>3 square dexter q"}},
+      {6, 8, {"2>6 trine sinister x"}},
+      {8, 5, {"2>5 square sinister q"}},
+      {1, 12, {"6>12 opposition  q"}},
+  };
+  for (const auto& [querent, quesited, expected] : aspects) {
+    std::vector<std::string> found;
+    for (const auto& aspect : geomancy::perfection(kWorked, querent, quesited).aspects) {
+      found.push_back(described(aspect));
+    }
+    EXPECT_EQ(found, expected) << querent << " and " << quesited;
+  }
+  // Houses 7 and 8 share a head; houses 3 and 4 hold Saturn's two figures, 9 and 10 a head.
+  const auto companions = [](int querent, int quesited) {
+    std::vector<std::tuple<bool, int, Company>> found;
+    for (const auto& c : geomancy::perfection(kWorked, querent, quesited).companions) {
+      found.emplace_back(c.of == Perfection::Significator::Querent, c.house, c.company);
+    }
+    return found;
+  };
+  EXPECT_EQ(companions(1, 7),
+            (std::vector<std::tuple<bool, int, Company>>{{false, 8, Company::Capitular}}));
+  EXPECT_EQ(companions(3, 10),
+            (std::vector<std::tuple<bool, int, Company>>{{true, 4, Company::DemiSimple},
+                                                         {false, 9, Company::Capitular}}));
+}
+
+// The first kind that holds wins: Via and Populus share the Moon before they are compound, and
+// the Dragons share only the planets tradition gives them.
+TEST(HouseChart, CompanyOfNamedFigures) {
+  const std::vector<std::tuple<std::string_view, std::string_view, Company>> cases{
+      {"PUER", "PUER", Company::Simple},
+      {"VIA", "POPULUS", Company::DemiSimple},
+      {"FORTUNA MAJOR", "FORTUNA MINOR", Company::DemiSimple},
+      {"CARCER", "TRISTITIA", Company::DemiSimple},
+      {"CAPUT DRACONIS", "ACQUISITIO", Company::DemiSimple},
+      {"CAPUT DRACONIS", "PUELLA", Company::DemiSimple},
+      {"CAUDA DRACONIS", "CARCER", Company::DemiSimple},
+      {"CAUDA DRACONIS", "PUER", Company::DemiSimple},
+      {"CAPUT DRACONIS", "CAUDA DRACONIS", Company::Compound},
+      {"PUER", "PUELLA", Company::Compound},
+      {"ACQUISITIO", "AMISSIO", Company::Compound},
+      {"ALBUS", "RUBEUS", Company::Compound},
+      {"LAETITIA", "TRISTITIA", Company::Compound},
+      {"CONJUNCTIO", "CARCER", Company::Compound},
+      {"CAPUT DRACONIS", "CONJUNCTIO", Company::Capitular},
+      {"CAUDA DRACONIS", "LAETITIA", Company::Capitular},
+      {"VIA", "RUBEUS", Company::None},
+      {"CAPUT DRACONIS", "PUER", Company::None},
+  };
+  for (const auto& [a, b, company] : cases) {
+    EXPECT_EQ(geomancy::companyOf(maskOfKey(a), maskOfKey(b)), company) << a << " and " << b;
   }
 }
 
+// Only the houses and the question asked for are worked out; a chart is halted only when judged.
+TEST(ChartAnalysis, HoldsWhatWasAsked) {
+  // Rubeus in house 1.
+  const geomancy::Reading reading = geomancy::readingOf(geomancy::shieldMasks(
+      std::array<geomancy::Figure, 4>{{{2, 1, 2, 2}, {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}}}));
+  // One analysis serves one reading after another, holding only what the last asked for.
+  geomancy::ChartAnalysis analysis;
+  geomancy::analyseReading(reading, {true, geomancy::QuestionHouses{4, 10}}, analysis);
+  geomancy::analyseReading(reading, {}, analysis);
+  EXPECT_FALSE(analysis.houses || analysis.perfection || analysis.halted);
+  geomancy::analyseReading(reading, {true, std::nullopt}, analysis);
+  EXPECT_TRUE(analysis.houses && !analysis.perfection && analysis.halted);
+  EXPECT_EQ(analysis.houses->index.points, geomancy::partOfFortune(reading.chart).points);
+  geomancy::analyseReading(reading, {false, geomancy::QuestionHouses{4, 10}}, analysis);
+  EXPECT_TRUE(!analysis.houses && analysis.perfection && analysis.halted);
+  EXPECT_EQ(analysis.perfection->quesited, 10);
+}
+
 TEST(HouseChart, PropertiesOfEveryChart) {
+  int haltedCharts = 0;
   for (std::uint32_t set = 0; set < geomancy::ExactOdds::kSets; ++set) {
     const ShieldMasks chart = chartOfSet(set);
     // Each figure sums to an even number with its pair, so the Index never falls in an odd house.
-    ASSERT_EQ(geomancy::partOfFortune(chart).points % 2, 0) << set;
+    int points = 0;
+    for (int house = 1; house <= 12; ++house)
+      points += pointsOf(geomancy::houseFigure(chart, house));
+    ASSERT_EQ(geomancy::partOfFortune(chart).points, points) << set;
+    ASSERT_EQ(points % 2, 0) << set;
     for (int row = 1; row <= 4; ++row) {
       const unsigned bit = 1u << (row - 1);
       const auto matches = [&](int position) {
         return ((chart[position] ^ chart[geomancy::kJudgePosition]) & bit) == 0;
       };
-      const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(chart, row);
+      const geomancy::WayOfThePoint way = geomancy::wayOfThePoint(geomancy::wayCase(chart, row));
       ASSERT_EQ(way.established, matches(12) || matches(13)) << set;
       ASSERT_EQ(way.established, !way.branches.empty()) << set;
       for (const auto& branch : way.branches) {
         ASSERT_EQ(branch[0], geomancy::kJudgePosition);
         for (std::size_t step = 1; step < branch.size(); ++step) {
-          const auto& parents = geomancy::parentsOf(branch[step - 1]);
+          const auto& parents = geomancy::kAdditionSources[branch[step - 1] - 8];
           ASSERT_TRUE(branch[step] == parents[0] || branch[step] == parents[1]) << set;
           ASSERT_TRUE(matches(branch[step])) << set;
         }
         const int last = branch[branch.size() - 1];
-        ASSERT_TRUE(last < 8 || (!matches(geomancy::parentsOf(last)[0]) &&
-                                 !matches(geomancy::parentsOf(last)[1])))
+        ASSERT_TRUE(last < 8 || (!matches(geomancy::kAdditionSources[last - 8][0]) &&
+                                 !matches(geomancy::kAdditionSources[last - 8][1])))
             << set;
       }
+    }
+    const auto company = geomancy::companyOfHouses(chart);
+    for (int pair = 0; pair < 6; ++pair) {
+      const auto first = geomancy::houseFigure(chart, 2 * pair + 1);
+      const auto second = geomancy::houseFigure(chart, 2 * pair + 2);
+      ASSERT_EQ(company[pair], geomancy::companyOf(second, first)) << set;
+      ASSERT_EQ(geomancy::compoundPartner(geomancy::compoundPartner(first)), first);
+    }
+    const std::string_view first = geomancy::entryForMask(geomancy::houseFigure(chart, 1)).key;
+    const bool halted = geomancy::halted(chart);
+    ASSERT_EQ(halted, first == "RUBEUS" || first == "CAUDA DRACONIS") << set;
+    haltedCharts += halted ? 1 : 0;
+    // Every aspect stands at one of its kind's distances, dexter looking back round the wheel.
+    const Perfection found = geomancy::perfection(chart, 1 + set % 12, 1 + (set / 12 + 5) % 12);
+    for (const auto& aspect : found.aspects) {
+      const int distance = (aspect.onto - aspect.from + 12) % 12;
+      const std::map<std::string_view, std::set<int>> kDistances{
+          {"sextile", {2, 10}}, {"square", {3, 9}}, {"trine", {4, 8}}, {"opposition", {6}}};
+      ASSERT_TRUE(kDistances.at(geomancy::aspectName(aspect.kind)).contains(distance)) << set;
+      ASSERT_EQ(geomancy::sideName(aspect.side),
+                distance == 6 ? "" : (distance > 6 ? "dexter" : "sinister"));
+      const int own =
+          aspect.figureOf == Perfection::Significator::Querent ? found.querent : found.quesited;
+      ASSERT_EQ(geomancy::houseFigure(chart, aspect.from), geomancy::houseFigure(chart, own));
+      ASSERT_NE(aspect.from, own);
     }
     // Perfection is the same seen from either house, with the roles swapped.
     if (set % 61 != 0) continue;
@@ -141,6 +277,7 @@ TEST(HouseChart, PropertiesOfEveryChart) {
       }
     }
   }
+  EXPECT_EQ(haltedCharts, 8192);
 }
 
 TEST(ExactOdds, CountEveryChartOnce) {
@@ -149,7 +286,7 @@ TEST(ExactOdds, CountEveryChartOnce) {
   for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     const std::uint32_t count = odds.judge[geomancy::maskOf(entry.pattern)];
     // Only the figures with an even number of single points can be Judge, each as often.
-    const int points = geomancy::pointsOf(geomancy::maskOf(entry.pattern));
+    const int points = pointsOf(geomancy::maskOf(entry.pattern));
     EXPECT_EQ(count, points % 2 == 0 ? 8192u : 0u) << entry.key;
     judges += count;
   }
@@ -162,6 +299,7 @@ TEST(ExactOdds, CountEveryChartOnce) {
   EXPECT_EQ(indexes, geomancy::ExactOdds::kSets);
   const auto& counts = *odds.perfection;
   EXPECT_EQ(counts.occupation, geomancy::ExactOdds::kSets / 16);  // Mother 1 equals Daughter 3
+  EXPECT_EQ(odds.halted, 8192u);
   for (const std::uint32_t mode :
        {counts.occupation, counts.conjunction, counts.mutation, counts.translation}) {
     EXPECT_LE(mode, counts.perfects);

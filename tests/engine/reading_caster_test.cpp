@@ -37,18 +37,13 @@ TEST(MersenneTwister, GivesTheStandardStreamForEverySeed) {
   }
 }
 
-TEST(FigureMask, EveryFigureRoundTripsAndAddsAsItsRows) {
+TEST(FigureMask, EveryFigureRoundTrips) {
   for (int a = 0; a < geomancy::kMaskCount; ++a) {
     const auto mask = static_cast<FigureMask>(a);
     const geomancy::Figure figure = geomancy::figureOf(mask);
     EXPECT_EQ(geomancy::maskOf(figure), mask);
     EXPECT_EQ(geomancy::entryForMask(mask).pattern, figure);
     EXPECT_EQ(&geomancy::entryForMask(mask), geomancy::entryForRows(figure));
-    for (int b = 0; b < geomancy::kMaskCount; ++b) {
-      const auto other = static_cast<FigureMask>(b);
-      EXPECT_EQ(geomancy::figureOf(geomancy::addMasks(mask, other)),
-                geomancy::addFigures(figure, geomancy::figureOf(other)));
-    }
   }
 }
 

@@ -272,11 +272,3 @@ TEST(ShieldChart, FailedDrawLeavesNoPartialFigure) {
   EXPECT_EQ(partial.rows().size(), 8u);
   EXPECT_EQ(partial.rowValue(4), 1);
 }
-
-TEST(DeriveFigure, RefusesCastPositionsAndMissingSources) {
-  const std::vector<RowValue> mothers(16, 1);
-  EXPECT_THROW((void)geomancy::deriveFigure(3, mothers), std::out_of_range);
-  EXPECT_THROW((void)geomancy::deriveFigure(15, mothers), std::out_of_range);
-  EXPECT_THROW((void)geomancy::deriveFigure(8, mothers), std::logic_error);
-  EXPECT_EQ(geomancy::deriveFigure(4, mothers), (Figure{1, 1, 1, 1}));
-}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "house_chart.h"
+#include "perfection.h"
+#include "reading.h"
+
+namespace geomancy {
+
+// The querent's house and the quesited's, 1 to 12 and not the same.
+struct QuestionHouses {
+  int querent = 1;
+  int quesited = 7;
+};
+
+// What is to be read from each chart besides its figures and its Judge.
+struct AnalysisRequest {
+  bool houses = false;  // the Index, the Way of the Point and the company of houses
+  std::optional<QuestionHouses> question;  // perfection, aspects and the significators' company
+};
+
+// Everything asked about one reading, worked out once; the writers only format it.
+struct ChartAnalysis {
+  Reading reading;
+  std::optional<HouseAnalysis> houses;
+  std::optional<Perfection> perfection;
+  // Rubeus or Cauda Draconis in house 1; worked out when the houses or a question are asked for.
+  bool halted = false;
+
+  [[nodiscard]] bool judged() const noexcept { return houses || perfection; }
+  [[nodiscard]] const WayOfThePoint& way(int row) const noexcept {
+    return wayOfThePoint(houses->ways[row - 1]);
+  }
+};
+
+// Works out everything asked about the reading into `analysis`, replacing what it held. A run of
+// readings uses one ChartAnalysis throughout: making a new one clears all its bytes first.
+void analyseReading(const Reading& reading, const AnalysisRequest& request,
+                    ChartAnalysis& analysis);
+
+}  // namespace geomancy
