@@ -228,8 +228,8 @@ qxg_windows_test() {
     --output-on-failure
   echo
   echo "The Windows caster against the Linux caster:"
-  tests/e2e/wine_caster_test.sh build-windows/run-under-wine build-windows/stage/qxgeomancy-cast.exe \
-    build-windows/linux/cli/qxgeomancy-cast
+  tests/e2e/wine_caster_test.sh "$QXG_TOP/build-windows/run-under-wine" \
+    "$QXG_TOP/build-windows/stage/qxgeomancy-cast.exe" "$QXG_TOP/build-windows/linux/cli/qxgeomancy-cast"
   echo
   echo "A whole session with the installed program:"
   tests/e2e/run_under_xvfb.sh tests/e2e/wine_session.sh \
