@@ -13,6 +13,7 @@
 #   - a second start shows "Application is already running" and ends;
 #   - closing leads to the exit window, kept on top; its Exit ends the process with status 0;
 #   - with a stored date 15 days old the update question comes; garbage in the value is replaced;
+#   - logging off ends the program with status 0, without the exit window;
 #   - an uninstall while the program runs is refused;
 #   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000);
 #   - the silent uninstall leaves no file or entry behind but the user's one setting.
@@ -128,6 +129,13 @@ wait_until "the value was not replaced by today" test "$(stored_date)" = "$today
 press "$main" alt+f x
 press "$(wait_for_program_window "$fourth" exit)" alt+x
 ends "$fourth" 0
+
+echo "Logging off ends the program as the desktop's Quit does: no exit window, status 0"
+wine "$program" &
+fifth=$!
+wait_for_program_window "$fifth" main >/dev/null
+wineboot --end-session --shutdown
+ends "$fifth" 0
 
 echo "The outside monkey against the installed program"
 printf '#!/bin/sh\nexec wine "%s"\n' "$program" >"$HOME/installed-program"
