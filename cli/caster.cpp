@@ -251,17 +251,15 @@ int castReadings(const CastOptions& options, std::ostream& out, std::ostream& er
   return signal == 0 ? kExitSuccess : kExitSignalBase + signal;
 }
 
-// The readings the journal holds, oldest first, each one in `kept` as `keep` makes it. Damaged
-// lines are reported on `err` as they come. Returns the exit status if the journal cannot be read.
-template <typename Kept, typename Keep>
-std::optional<int> readReadings(const std::string& path, std::vector<Kept>& kept, Keep keep,
-                                std::ostream& err) {
+// Calls visit(entry) for each reading the journal holds, oldest first. Damaged lines are reported
+// on `err` as they come. Returns the exit status if the journal cannot be read.
+template <typename Visit>
+std::optional<int> readReadings(const std::string& path, Visit visit, std::ostream& err) {
   if (namesAFolder(path, err)) return kExitBadArguments;
   const auto damaged = [&err](std::uint64_t line, std::string_view fault) {
     err << kProgramName << ": journal line " << line << " skipped: " << fault << '\n';
   };
-  const std::error_code error = readJournal(
-      path, [&](const JournalEntry& entry) { kept.push_back(keep(entry)); }, damaged);
+  const std::error_code error = readJournal(path, visit, damaged);
   if (error) return journalFailed("read", path, error, err);
   return std::nullopt;
 }
@@ -274,11 +272,11 @@ int listJournal(const CastOptions& options, std::ostream& out, std::ostream& err
     std::string question;
   };
   std::vector<Listed> listed;
-  const auto keep = [](const JournalEntry& entry) {
+  const auto keep = [&listed](const JournalEntry& entry) {
     const geomancy::Reading reading = geomancy::readingOf(geomancy::shieldMasks(entry.mothers));
-    return Listed{entry.castAt, latinName(reading.judge()), entry.question};
+    listed.push_back(Listed{entry.castAt, latinName(reading.judge()), entry.question});
   };
-  if (const auto failed = readReadings(*options.journal, listed, keep, err)) return *failed;
+  if (const auto failed = readReadings(*options.journal, keep, err)) return *failed;
   const std::size_t numberWidth = std::to_string(listed.size()).size();
   std::size_t nameWidth = 0;
   for (int figure = 0; figure < geomancy::kMaskCount; ++figure) {
@@ -302,15 +300,18 @@ int listJournal(const CastOptions& options, std::ostream& out, std::ostream& err
 
 // Reading N drawn again from its Mothers and the options it was cast with, as it was then.
 int showJournal(const CastOptions& options, std::ostream& out, std::ostream& err) {
-  std::vector<JournalEntry> entries;
-  const auto keep = [](const JournalEntry& entry) { return entry; };
-  if (const auto failed = readReadings(*options.journal, entries, keep, err)) return *failed;
-  if (*options.show > entries.size()) {
-    err << kProgramName << ": --show " << *options.show << ": the journal holds " << entries.size()
-        << (entries.size() == 1 ? " reading\n" : " readings\n");
+  // Only the reading shown is kept: a journal may hold millions.
+  std::uint64_t count = 0;
+  JournalEntry entry;
+  const auto keep = [&](const JournalEntry& read) {
+    if (++count == *options.show) entry = read;
+  };
+  if (const auto failed = readReadings(*options.journal, keep, err)) return *failed;
+  if (*options.show > count) {
+    err << kProgramName << ": --show " << *options.show << ": the journal holds " << count
+        << (count == 1 ? " reading\n" : " readings\n");
     return kExitBadArguments;
   }
-  const JournalEntry& entry = entries[*options.show - 1];
   geomancy::ChartAnalysis analysis;
   geomancy::analyseReading(geomancy::readingOf(geomancy::shieldMasks(entry.mothers)), entry.request,
                            analysis);
