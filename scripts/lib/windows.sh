@@ -220,12 +220,21 @@ qxg_windows_test() {
   for host in FORUM HELP PROGRAM; do
     export "QXG_${host}_HOST=$(sed -n "s/^QXG_${host}_HOST:STRING=//p" build-windows/CMakeCache.txt)"
   done
-  # The prefix is made once before the tests run side by side: two Wine processes making the same
-  # fresh prefix at once leave one of them without a server.
-  WINEPREFIX="$QXG_TOP/build-windows/wine-prefix" wineboot -i >/dev/null 2>&1
-  WINEPREFIX="$QXG_TOP/build-windows/wine-prefix" wineserver -w
-  WINEPREFIX="$QXG_TOP/build-windows/wine-prefix" ctest --test-dir build-windows -j "$(nproc)" \
-    --output-on-failure
+  # The prefix is made once, and its server and services kept running, before the tests run side
+  # by side: a Wine process that starts while the server of the last one is on its way out loses
+  # its connection ("recvmsg: Connection reset by peer"), and so does one of two that make the
+  # same fresh prefix at once. The services start here, so that they do not hold a test's output
+  # open.
+  local status=0
+  export WINEPREFIX="$QXG_TOP/build-windows/wine-prefix"
+  wineboot -i >/dev/null 2>&1 </dev/null
+  wineserver -w
+  wineserver -p
+  wineboot >/dev/null 2>&1 </dev/null
+  ctest --test-dir build-windows -j "$(nproc)" --output-on-failure || status=$?
+  wineserver -k || true
+  unset WINEPREFIX
+  [ "$status" -eq 0 ] || return "$status"
   echo
   echo "The Windows caster against the Linux caster:"
   tests/e2e/wine_caster_test.sh "$QXG_TOP/build-windows/run-under-wine" \
