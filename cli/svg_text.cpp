@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "utf8.h"
+
 namespace qxcast {
 namespace {
 
@@ -17,21 +19,9 @@ struct CodePoint {
 // The code point that starts at byte `at`; a malformed, overlong or cut-short sequence is one byte
 // of U+FFFD.
 CodePoint decodeAt(std::string_view text, std::size_t at) noexcept {
-  const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned lead = byte(at);
-  if (lead < 0x80) return {lead, 1};
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-  if (length == 0 || lead > 0xF4 || at + length > text.size()) return {kReplacement, 1};
-  char32_t value = lead & (0x7Fu >> length);
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(at + i) & 0xC0u) != 0x80) return {kReplacement, 1};
-    value = (value << 6) | (byte(at + i) & 0x3Fu);
-  }
-  static constexpr std::array<char32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
-  if (value < kLeast[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-    return {kReplacement, 1};
-  }
-  return {value, length};
+  const Utf8Sequence sequence = leadingSequence(text.substr(at));
+  if (sequence.length == 0) return {kReplacement, 1};
+  return {sequence.codePoint, sequence.length};
 }
 
 // Advances in ems, each the widest of its class in DejaVu Sans and in DejaVu Sans Bold, rounded up.
