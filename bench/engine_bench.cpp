@@ -17,6 +17,7 @@
 #include "random_source.h"
 #include "reading_caster.h"
 #include "reading_json.h"
+#include "text_buffer.h"
 #include "shield_chart.h"
 
 namespace {
@@ -101,12 +102,14 @@ BENCHMARK(BM_EntryForRows);
 void BM_CastReadingAsJson(benchmark::State& state) {
   geomancy::ReadingCaster caster(1);
   geomancy::ChartAnalysis analysis;
-  std::string line(qxcast::kJsonLineRoom, '\0');
+  formats::TextBuffer line;
   std::size_t size = 0;
   for (auto _ : state) {
     geomancy::analyseReading(geomancy::readingOf(caster.next()), {}, analysis);
-    size = static_cast<std::size_t>(qxcast::writeJson(line.data(), analysis) - line.data());
-    benchmark::DoNotOptimize(line.data());
+    line.clear();
+    formats::appendJsonLine(line, analysis);
+    size = line.size();
+    benchmark::DoNotOptimize(line.view().data());
   }
   state.SetItemsProcessed(state.iterations());
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(size));

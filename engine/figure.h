@@ -29,6 +29,20 @@ inline constexpr int kRightWitness = 12;  // Witness 1, from Nieces 1 and 2
 inline constexpr int kLeftWitness = 13;   // Witness 2, from Nieces 3 and 4
 inline constexpr int kJudgePosition = 14;
 
+// The positions before the Judge by the group that holds them, as a chart's readers name them:
+// name, first position, number of figures.
+struct PositionGroup {
+  std::string_view name;
+  int first;
+  int count;
+};
+inline constexpr std::array<PositionGroup, 4> kPositionGroups{{
+    {"mothers", 0, kMotherCount},
+    {"daughters", kFirstDaughter, kFirstNiece - kFirstDaughter},
+    {"nieces", kFirstNiece, kRightWitness - kFirstNiece},
+    {"witnesses", kRightWitness, kJudgePosition - kRightWitness},
+}};
+
 // The row cast from one draw r, 0 <= r < 1: one point below one half, two points from one half on.
 // Written as a comparison rather than floor(2r + 1): summed in single precision, the largest draw
 // below one half would round up to 2 and cast two points.

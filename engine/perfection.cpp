@@ -156,4 +156,8 @@ Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexc
   return found;
 }
 
+std::string_view significatorName(Perfection::Significator significator) noexcept {
+  return significator == Perfection::Significator::Querent ? "querent" : "quesited";
+}
+
 }  // namespace geomancy

@@ -83,6 +83,9 @@ struct Perfection {
   [[nodiscard]] bool denial() const noexcept { return !perfects(); }
 };
 
+// "querent" or "quesited".
+[[nodiscard]] std::string_view significatorName(Perfection::Significator significator) noexcept;
+
 // Both houses from 1 to 12, and not the same.
 [[nodiscard]] Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexcept;
 

@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cast_options.h"
+#include "arguments.h"
 #include "caster.h"
 #include "cli_test_support.h"
+#include "count_up_to.h"
+#include "user_text.h"
 
 namespace {
 
@@ -114,7 +116,7 @@ TEST(CastArguments, TakesAQuestionOfAThousandCharactersExactlyAsGiven) {
     const Arguments arguments{"--question", question};
     const auto parsed = qxcast::parseArguments(arguments);
     ASSERT_TRUE(parsed.ok()) << parsed.error;
-    EXPECT_EQ(parsed.options.question, question);
+    EXPECT_EQ(std::get<qxcast::CastCommand>(parsed.command).question, question);
   }
 }
 
@@ -122,21 +124,23 @@ TEST(CastArguments, AcceptsTheLimitsAndBothValueForms) {
   const Arguments arguments{"--readings=04294967295", "--seed", "18446744073709551615", "--json"};
   const auto parsed = qxcast::parseArguments(arguments);
   ASSERT_TRUE(parsed.ok()) << parsed.error;
-  EXPECT_TRUE(parsed.options.json);
-  EXPECT_EQ(parsed.options.readings, qxcast::kMaxReadings);
-  EXPECT_EQ(parsed.options.seed, 18446744073709551615u);
+  const auto& cast = std::get<qxcast::CastCommand>(parsed.command);
+  EXPECT_TRUE(cast.json);
+  EXPECT_EQ(cast.readings, qxcast::kMaxReadings);
+  EXPECT_EQ(cast.seed, 18446744073709551615u);
 
   const Arguments zeroSeed{"--seed=0"};
-  EXPECT_EQ(qxcast::parseArguments(zeroSeed).options.seed, 0u);
+  EXPECT_EQ(std::get<qxcast::CastCommand>(qxcast::parseArguments(zeroSeed).command).seed, 0u);
 }
 
 TEST(CastArguments, ReadsMothersTopRowFirst) {
   const Arguments arguments{"--mothers", kWorkedMothers, "--readings", "3"};
   const auto parsed = qxcast::parseArguments(arguments);
   ASSERT_TRUE(parsed.ok()) << parsed.error;
+  const auto& cast = std::get<qxcast::CastCommand>(parsed.command);
   const qxcast::Mothers expected{{{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}}};
-  EXPECT_EQ(parsed.options.mothers, expected);
-  EXPECT_EQ(parsed.options.readings, 3u);
+  EXPECT_EQ(cast.mothers, expected);
+  EXPECT_EQ(cast.readings, 3u);
 }
 
 TEST(CastArguments, HelpPrintsUsageAndEndsTheReadingOfArguments) {
@@ -172,7 +176,7 @@ void PrintTo(const Quoting& quoting, std::ostream* out) {
 class QuotedArgument : public testing::TestWithParam<Quoting> {};
 
 TEST_P(QuotedArgument, IsEscapedAndCut) {
-  EXPECT_EQ(qxcast::quoteArgument(GetParam().argument), GetParam().shown);
+  EXPECT_EQ(formats::quotedForMessage(GetParam().argument), GetParam().shown);
 }
 
 // The text in double quotes, then `after`. Appended rather than joined with +, which GCC 12's

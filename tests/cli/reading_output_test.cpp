@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli_test_support.h"
-#include "reading_json.h"
+#include "json_writer.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ TEST(ReadingOutput, UnwritableOutputIsReported) {
 TEST(JsonEscaping, EscapesQuotesBackslashesAndControlCharacters) {
   const auto escaped = [](std::string_view text) {
     std::string out;
-    qxcast::appendJsonString(out, text);
+    formats::appendJsonString(out, text);
     return out;
   };
   EXPECT_EQ(escaped(R"(Say "Via")"), R"("Say \"Via\"")");

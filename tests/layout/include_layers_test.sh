@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Every folder's includes point one way, down the layers:
 #   app/ -> windows/ -> web/, widgets/, platform/ -> engine/, assets/
-# and cli/ -> engine/. A header is found by its file name in the folder that owns it.
+# and cli/ -> journal/ -> formats/ -> engine/, with files/ beside them. A header is found by its file name in the folder that owns it.
 set -euo pipefail
 root=${1:?usage: include_layers_test.sh <source root>}
 cd "$root"
@@ -15,7 +15,10 @@ declare -A below=(
   [web]=""
   [windows]="web widgets platform engine assets"
   [app]="windows web widgets platform engine assets"
-  [cli]="engine"
+  [files]=""
+  [formats]="engine"
+  [journal]="formats files engine"
+  [cli]="journal formats files engine"
 )
 
 # Every header, in subfolders too, belongs to the folder it lies under.
