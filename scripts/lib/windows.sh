@@ -1,6 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Used by scripts/windows: the cross tools, Qt built for Windows from Debian's own qt6-base
-# source (once, kept outside the checkout), and the program's Windows build.
+# Used by scripts/windows: the cross tools and the program's Windows build.
 
 QXG_WINDOWS_PACKAGES=(
   cmake ninja-build dpkg-dev zip
@@ -9,84 +8,6 @@ QXG_WINDOWS_PACKAGES=(
   libgtest-dev  # its source, built for Windows with the engine's tests
   wine wine64 nsis xvfb xdotool x11-utils fonts-dejavu-core
 )
-
-# Qt's features for the Windows build. Changing a line here builds Qt anew in a folder of its own.
-QXG_WINDOWS_QT_OPTIONS=(
-  -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
-  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-  -DFEATURE_tabletevent=OFF  # Debian's tarball has no src/3rdparty/wintab
-  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
-  -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF
-  -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
-  -DFEATURE_icu=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF
-  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-  # Without OpenGL: FEATURE_opengl alone leaves the Windows plug-in uncompilable in 6.4.2.
-  -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
-)
-
-qxg_windows_qt_prefix() {
-  local version digest
-  version=$(apt-cache showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1)
-  [ -n "$version" ] || version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-  digest=$(printf '%s\n' "${QXG_WINDOWS_QT_OPTIONS[@]}" \
-    | cat - "$QXG_TOP/packaging/windows/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-12)
-  echo "${QXG_WINDOWS_QT_ROOT:-${XDG_CACHE_HOME:-$HOME/.cache}/qxgeomancy}/qt-${version}-mingw-w64-${digest}"
-}
-
-# apt-get source needs a deb-src entry; one is added for each archive apt already reads packages
-# from, in a file of our own.
-qxg_windows_source_entries() {
-  apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base' && return 0
-  local list=/etc/apt/sources.list.d/qxgeomancy-deb-src.sources
-  {
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-      sed 's/^Types:.*/Types: deb-src/' /etc/apt/sources.list.d/debian.sources
-    fi
-    if [ -f /etc/apt/sources.list ]; then
-      sed -n 's/^deb \(.*\)/deb-src \1/p' /etc/apt/sources.list
-    fi
-  } >"$QXG_TMP/deb-src"
-  if grep -q '^Types: deb-src' "$QXG_TMP/deb-src"; then
-    qxg_as_root cp "$QXG_TMP/deb-src" "$list"
-  else
-    qxg_as_root cp "$QXG_TMP/deb-src" /etc/apt/sources.list.d/qxgeomancy-deb-src.list
-  fi
-  qxg_as_root apt-get update -qq
-}
-
-qxg_windows_build_qt() {
-  local prefix=$1
-  if [ -f "$prefix/.complete" ]; then
-    echo "Qt for Windows: $prefix"
-    return 0
-  fi
-  qxg_windows_source_entries
-  local work="$prefix.work"
-  rm -rf "$work" "$prefix"
-  mkdir -p "$work"
-  echo "Building Qt for Windows from Debian's qt6-base source (40 minutes on two cores): $prefix"
-  (cd "$work" && apt-get source -qq qt6-base >/dev/null)
-  local source
-  source=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-  [ -n "$source" ] || { echo "apt-get source qt6-base gave no source folder" >&2; return 1; }
-  cmake -S "$source" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$QXG_TOP/packaging/windows/mingw-w64-x86_64.cmake" \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    "${QXG_WINDOWS_QT_OPTIONS[@]}" >"$work/configure.log" 2>&1 ||
-    { tail -n 40 "$work/configure.log" >&2; return 1; }
-  cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1 ||
-    { grep -m 20 -B 2 -A 10 'error' "$work/build.log" >&2; return 1; }
-  cmake --install "$work/build" >/dev/null
-  # What the installer ships beside Qt's libraries: its licences, and where its source comes from.
-  mkdir -p "$prefix/licenses"
-  cp "$source/LICENSES/LGPL-3.0-only.txt" "$source/LICENSES/GPL-3.0-only.txt" "$prefix/licenses/"
-  cp "$source/debian/copyright" "$prefix/licenses/copyright"
-  apt-cache showsrc qt6-base | sed -n 's/^Version: /qt6-base /p' | sort -V | tail -n 1 \
-    >"$prefix/licenses/source-version"
-  touch "$prefix/.complete"
-  rm -rf "$work"
-}
 
 QXG_MINGW_DLL_DIRS=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
 
