@@ -1,25 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "cast_time.h"
-#include "chart_analysis.h"
+#include "chart_layout.h"
 
 namespace formats {
 
-// The reading as an SVG 1.1 picture, laid out as the text chart: the points as filled circles,
-// each figure in a group of its own (id "mother-1" ... "judge", "reconciler") with its position
-// and name beneath, the Judge and the Reconciler framed and in bold. When the analysis holds the
-// houses, the house chart stands beside it, a group for each house ("house-1" ... "house-12").
-// What stands above the chart: the reading's question and when it was cast. Either may be
-// missing, and then it is left out.
-struct ChartHeading {
-  std::string question;
-  std::optional<CastTime> castAt;
-};
+// The layout as an SVG 1.1 document: the points as filled circles, each group a <g> with its id,
+// the boxes as rectangles of class "box" where they frame a figure or a text.
+[[nodiscard]] std::string svgOf(const ChartLayout& layout);
 
+// The reading's picture as SVG (see layOutChart for what it shows).
 [[nodiscard]] std::string chartSvg(const geomancy::ChartAnalysis& analysis,
                                    const ChartHeading& heading = {});
 
