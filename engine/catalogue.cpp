@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue.h"
 
-#include "skip_on_failure.h"
+#include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace geomancy {
 namespace {
@@ -248,38 +250,6 @@ static_assert(coversEveryMaskOnce(), "each of the sixteen figures has exactly on
 
 }  // namespace
 
-void blankDisplayFields(DisplayFields& fields) noexcept {
-  for (const DisplayField field : kDisplayFields) {
-    skipOnFailure([&] { fields.setDisplayField(field, ""); });
-  }
-}
-
-std::string_view CatalogueEntry::text(DisplayField field) const noexcept {
-  switch (field) {
-    case DisplayField::GeomancyName:
-      return figureName;
-    case DisplayField::Keyword:
-      return keyword;
-    case DisplayField::AssociatedDay:
-      return day;
-    case DisplayField::AssociatedElement:
-      return element;
-    case DisplayField::AssociatedQuality:
-      return quality;
-    case DisplayField::AssociatedPlanet:
-      return planet;
-    case DisplayField::AssociatedSign:
-      return sign;
-    case DisplayField::AssociatedBodyPart:
-      return bodyPart;
-    case DisplayField::Direction:
-      return direction;
-    case DisplayField::Significance:
-      return significance;
-  }
-  return {};
-}
-
 std::span<const CatalogueEntry, kCatalogueSize> catalogue() noexcept {
   return kCatalogue;
 }
@@ -295,20 +265,6 @@ const CatalogueEntry* entryForRows(const Figure& rows) noexcept {
 
 const CatalogueEntry& entryForMask(FigureMask mask) noexcept {
   return kCatalogue[kEntryByMask[mask & (kMaskCount - 1)]];
-}
-
-void Identifier::identify(const RowValue& row1, const RowValue& row2, const RowValue& row3,
-                          const RowValue& row4, DisplayFields& fields) noexcept {
-  if (const CatalogueEntry* match = entryForRows(Figure{row1, row2, row3, row4})) current_ = match;
-  blankDisplayFields(fields);
-  if (current_ == nullptr) return;
-  for (const DisplayField field : kDisplayFields) {
-    skipOnFailure([&] { fields.setDisplayField(field, current_->text(field)); });
-  }
-}
-
-std::string Identifier::currentFigureKey() const {
-  return current_ == nullptr ? std::string() : std::string(current_->key);
 }
 
 }  // namespace geomancy
