@@ -13,7 +13,9 @@ namespace geomancy {
 struct CatalogueEntry {
   Figure pattern;
   std::string_view key;
-  std::string_view figureName;
+  std::string_view figureName;   // as the desktop program shows it: "Populus  The People"
+  std::string_view latinName;    // as a reader writes it: "Populus", "Fortuna Major"
+  std::string_view englishName;  // "The People", "Greater Fortune"
   std::string_view keyword;
   std::string_view day;
   std::string_view element;

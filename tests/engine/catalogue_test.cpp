@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
 #include <set>
+#include <string>
 #include <string_view>
 
 using geomancy::Figure;
@@ -105,6 +107,18 @@ TEST(Catalogue, KeysAndPatternsAreDistinctAndCoverEveryFigure) {
   EXPECT_EQ(patterns.size(), 16u);
   for (const Figure& rows : {Figure{0, 1, 1, 1}, Figure{1, 1, 3, 1}, Figure{1, 1, 1, -1}}) {
     EXPECT_EQ(geomancy::entryForRows(rows), nullptr);
+  }
+}
+
+// The name shown: the Latin name (the key's) and the English, parted by " - " or Populus's "  ".
+TEST(Catalogue, FigureNameIsTheLatinAndTheEnglishName) {
+  for (const auto& entry : geomancy::catalogue()) {
+    const std::string separator = entry.key == "POPULUS" ? "  " : " - ";
+    EXPECT_EQ(entry.figureName,
+              std::string(entry.latinName) + separator + std::string(entry.englishName));
+    std::string upper(entry.latinName);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(upper, entry.key);
   }
 }
 
