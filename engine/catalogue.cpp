@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "catalogue.h"
 
-#include "skip_on_failure.h"
+#include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace geomancy {
 namespace {
@@ -13,6 +15,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 1, 1, 1},
      "VIA",
      "Via - The Way",
+     "Via",
+     "The Way",
      "Change",
      "Monday",
      "Water",
@@ -26,6 +30,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 2, 2, 2},
      "POPULUS",
      "Populus  The People",
+     "Populus",
+     "The People",
      "Stability",
      "Monday",
      "Water",
@@ -39,6 +45,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 1, 1, 2},
      "CONJUNCTIO",
      "Conjunctio - Union",
+     "Conjunctio",
+     "Union",
      "Interaction",
      "Wednesday",
      "Earth",
@@ -52,6 +60,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 2, 2, 1},
      "CARCER",
      "Carcer - Prison",
+     "Carcer",
+     "Prison",
      "Isolation",
      "Saturday",
      "Earth",
@@ -65,6 +75,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 2, 1, 1},
      "FORTUNA MAJOR",
      "Fortuna Major - Greater Fortune",
+     "Fortuna Major",
+     "Greater Fortune",
      "Power",
      "Sunday",
      "Fire",
@@ -78,6 +90,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 1, 2, 2},
      "FORTUNA MINOR",
      "Fortuna Minor - The Lesser Fortune",
+     "Fortuna Minor",
+     "The Lesser Fortune",
      "Speed",
      "Sunday",
      "Air",
@@ -92,6 +106,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 1, 2, 1},
      "ACQUISITIO",
      "Acquisitio - Gain",
+     "Acquisitio",
+     "Gain",
      "Prosperity",
      "Thursday",
      "Fire",
@@ -105,6 +121,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 2, 1, 2},
      "AMISSIO",
      "Amissio - Loss",
+     "Amissio",
+     "Loss",
      "Misfortune",
      "Wednesday",
      "Earth",
@@ -119,6 +137,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 2, 2, 2},
      "LAETITIA",
      "Laetitia - Joy",
+     "Laetitia",
+     "Joy",
      "Happiness",
      "Thursday",
      "Water",
@@ -133,6 +153,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 2, 2, 1},
      "TRISTITIA",
      "Tristitia - Sadness",
+     "Tristitia",
+     "Sadness",
      "Lonliness",
      "Saturday",
      "Air",
@@ -146,6 +168,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 2, 1, 2},
      "ALBUS",
      "Albus - White",
+     "Albus",
+     "White",
      "Peace",
      "Friday",
      "Air",
@@ -159,6 +183,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 1, 2, 2},
      "RUBEUS",
      "Rubeus - Red",
+     "Rubeus",
+     "Red",
      "Passion",
      "Tuesday",
      "Water",
@@ -172,6 +198,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 2, 1, 1},
      "PUELLA",
      "Puella - Girl",
+     "Puella",
+     "Girl",
      "Peace",
      "Friday",
      "Air",
@@ -185,6 +213,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 1, 2, 1},
      "PUER",
      "Puer - Boy",
+     "Puer",
+     "Boy",
      "Worries",
      "Tuesday",
      "Fire",
@@ -198,6 +228,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{2, 1, 1, 1},
      "CAPUT DRACONIS",
      "Caput Draconis - Dragon's Head",
+     "Caput Draconis",
+     "Dragon's Head",
      "Beginning",
      "Thursday",
      "Earth",
@@ -211,6 +243,8 @@ constexpr std::array<CatalogueEntry, kCatalogueSize> kCatalogue{{
     {{1, 1, 1, 2},
      "CAUDA DRACONIS",
      "Cauda Draconis - Dragon's Tail",
+     "Cauda Draconis",
+     "Dragon's Tail",
      "End",
      "Saturday",
      "Fire",
@@ -248,38 +282,6 @@ static_assert(coversEveryMaskOnce(), "each of the sixteen figures has exactly on
 
 }  // namespace
 
-void blankDisplayFields(DisplayFields& fields) noexcept {
-  for (const DisplayField field : kDisplayFields) {
-    skipOnFailure([&] { fields.setDisplayField(field, ""); });
-  }
-}
-
-std::string_view CatalogueEntry::text(DisplayField field) const noexcept {
-  switch (field) {
-    case DisplayField::GeomancyName:
-      return figureName;
-    case DisplayField::Keyword:
-      return keyword;
-    case DisplayField::AssociatedDay:
-      return day;
-    case DisplayField::AssociatedElement:
-      return element;
-    case DisplayField::AssociatedQuality:
-      return quality;
-    case DisplayField::AssociatedPlanet:
-      return planet;
-    case DisplayField::AssociatedSign:
-      return sign;
-    case DisplayField::AssociatedBodyPart:
-      return bodyPart;
-    case DisplayField::Direction:
-      return direction;
-    case DisplayField::Significance:
-      return significance;
-  }
-  return {};
-}
-
 std::span<const CatalogueEntry, kCatalogueSize> catalogue() noexcept {
   return kCatalogue;
 }
@@ -295,20 +297,6 @@ const CatalogueEntry* entryForRows(const Figure& rows) noexcept {
 
 const CatalogueEntry& entryForMask(FigureMask mask) noexcept {
   return kCatalogue[kEntryByMask[mask & (kMaskCount - 1)]];
-}
-
-void Identifier::identify(const RowValue& row1, const RowValue& row2, const RowValue& row3,
-                          const RowValue& row4, DisplayFields& fields) noexcept {
-  if (const CatalogueEntry* match = entryForRows(Figure{row1, row2, row3, row4})) current_ = match;
-  blankDisplayFields(fields);
-  if (current_ == nullptr) return;
-  for (const DisplayField field : kDisplayFields) {
-    skipOnFailure([&] { fields.setDisplayField(field, current_->text(field)); });
-  }
-}
-
-std::string Identifier::currentFigureKey() const {
-  return current_ == nullptr ? std::string() : std::string(current_->key);
 }
 
 }  // namespace geomancy

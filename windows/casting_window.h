@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "catalogue.h"
+#include "display_fields.h"
 #include "figure.h"
 #include "program_window.h"
 #include "promotion_labels.h"

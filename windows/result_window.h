@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "catalogue.h"
+#include "display_fields.h"
 #include "program_window.h"
 #include "promotion_labels.h"
 

@@ -168,7 +168,7 @@ void ProgramTest::sixteenPressesMakeOneReading() {
   QVERIFY(entry);
   QCOMPARE(entry->key, std::string_view("CONJUNCTIO"));
   for (const DisplayField field : geomancy::kDisplayFields) {
-    const std::string_view text = entry->text(field);
+    const std::string_view text = geomancy::displayText(*entry, field);
     QCOMPARE(result->displayField(field), QString::fromUtf8(text.data(), qsizetype(text.size())));
   }
 }

@@ -4,20 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstddef>
-#include <optional>
+#include <cctype>
 #include <set>
-#include <stdexcept>
 #include <string>
-#include <utility>
-#include <vector>
+#include <string_view>
 
-#include "program_state.h"
-#include "scripted_random_source.h"
-
-using geomancy::DisplayField;
 using geomancy::Figure;
-using geomancy::Identifier;
 using geomancy::RowValue;
 
 namespace {
@@ -25,8 +17,7 @@ namespace {
 struct Expected {
   Figure rows;
   const char* key;
-  // Figure name, keyword, day, element, quality, planet, sign, body part, direction, significance:
-  // the order in which the display fields are written.
+  // Figure name, keyword, day, element, quality, planet, sign, body part, direction, significance.
   std::array<const char*, 10> texts;
 };
 
@@ -84,45 +75,10 @@ const std::array<Expected, 16> kFigures{{
 }};
 // clang-format on
 
-const Expected& expectedFor(const char* key) {
-  for (const Expected& figure : kFigures) {
-    if (std::string(figure.key) == key) return figure;
-  }
-  throw std::invalid_argument(key);
-}
-
-using Write = std::pair<DisplayField, std::string>;
-
-// Records every write, in order; can be told to refuse one field.
-class RecordingFields final : public geomancy::DisplayFields {
- public:
-  void setDisplayField(DisplayField field, std::string_view text) override {
-    if (refused && *refused == field) throw std::runtime_error("field cannot be written");
-    writes.emplace_back(field, std::string(text));
-  }
-
-  [[nodiscard]] std::vector<Write> tail(std::size_t count) const {
-    return {writes.end() - static_cast<std::ptrdiff_t>(count), writes.end()};
-  }
-
-  std::vector<Write> writes;
-  std::optional<DisplayField> refused;
-};
-
-std::vector<Write> blanks() {
-  std::vector<Write> result;
-  for (const DisplayField field : geomancy::kDisplayFields) result.emplace_back(field, "");
-  return result;
-}
-
-std::vector<Write> textsOf(const Expected& figure) {
-  std::vector<Write> result;
-  for (int i = 0; i < 10; ++i) result.emplace_back(geomancy::kDisplayFields[i], figure.texts[i]);
-  return result;
-}
-
-void identify(Identifier& identifier, const Figure& rows, RecordingFields& fields) {
-  identifier.identify(rows[0], rows[1], rows[2], rows[3], fields);
+// An entry's texts in the order of the table above.
+std::array<std::string_view, 10> textsOf(const geomancy::CatalogueEntry& entry) {
+  return {entry.figureName, entry.keyword, entry.day,      entry.element,   entry.quality,
+          entry.planet,     entry.sign,    entry.bodyPart, entry.direction, entry.significance};
 }
 
 }  // namespace
@@ -133,8 +89,8 @@ TEST(Catalogue, HoldsTheSixteenFiguresInOrderWithTheirTexts) {
     SCOPED_TRACE(kFigures[i].key);
     EXPECT_EQ(entries[i].pattern, kFigures[i].rows);
     EXPECT_EQ(entries[i].key, kFigures[i].key);
-    for (int f = 0; f < 10; ++f)
-      EXPECT_EQ(entries[i].text(geomancy::kDisplayFields[f]), kFigures[i].texts[f]);
+    const auto texts = textsOf(entries[i]);
+    for (int f = 0; f < 10; ++f) EXPECT_EQ(texts[f], kFigures[i].texts[f]);
     EXPECT_EQ(geomancy::entryForRows(kFigures[i].rows), &entries[i]);
   }
 }
@@ -154,6 +110,18 @@ TEST(Catalogue, KeysAndPatternsAreDistinctAndCoverEveryFigure) {
   }
 }
 
+// The name shown: the Latin name (the key's) and the English, parted by " - " or Populus's "  ".
+TEST(Catalogue, FigureNameIsTheLatinAndTheEnglishName) {
+  for (const auto& entry : geomancy::catalogue()) {
+    const std::string separator = entry.key == "POPULUS" ? "  " : " - ";
+    EXPECT_EQ(entry.figureName,
+              std::string(entry.latinName) + separator + std::string(entry.englishName));
+    std::string upper(entry.latinName);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(upper, entry.key);
+  }
+}
+
 // The texts that stand apart from their neighbours, each checked on its own.
 TEST(Catalogue, KeepsItsIrregularTextsExactly) {
   EXPECT_EQ(geomancy::entryForRows({2, 2, 2, 2})->figureName, "Populus  The People");
@@ -168,96 +136,4 @@ TEST(Catalogue, KeepsItsIrregularTextsExactly) {
   for (const auto& entry : geomancy::catalogue())
     trailingBlanks += entry.quality == "Mobile " ? 1 : 0;
   EXPECT_EQ(trailingBlanks, 1);
-}
-
-TEST(identify, BlanksAllTenFieldsThenWritesTheFigureInDisplayOrder) {
-  for (const Expected& figure : kFigures) {
-    SCOPED_TRACE(figure.key);
-    Identifier identifier;
-    RecordingFields fields;
-    identify(identifier, figure.rows, fields);
-    std::vector<Write> expected = blanks();
-    const auto texts = textsOf(figure);
-    expected.insert(expected.end(), texts.begin(), texts.end());
-    EXPECT_EQ(fields.writes, expected);
-    EXPECT_EQ(identifier.currentFigureKey(), figure.key);
-  }
-}
-
-TEST(identify, SecondFigureReplacesEveryField) {
-  Identifier identifier;
-  RecordingFields fields;
-  identify(identifier, {1, 1, 1, 1}, fields);
-  identify(identifier, {2, 2, 2, 2}, fields);
-  std::vector<Write> expected = blanks();
-  const auto texts = textsOf(expectedFor("POPULUS"));
-  expected.insert(expected.end(), texts.begin(), texts.end());
-  EXPECT_EQ(fields.tail(20), expected);
-  EXPECT_EQ(fields.writes.size(), 40u);
-}
-
-TEST(identify, RowsOutsideOneAndTwoShowTheLastFigureIdentified) {
-  Identifier identifier;
-  RecordingFields fields;
-  // Nothing identified yet: the fields are only blanked.
-  identify(identifier, {0, 1, 2, 1}, fields);
-  identify(identifier, {1, 1, 3, 1}, fields);
-  std::vector<Write> twice = blanks();
-  const auto more = blanks();
-  twice.insert(twice.end(), more.begin(), more.end());
-  EXPECT_EQ(fields.writes, twice);
-  EXPECT_TRUE(identifier.currentFigureKey().empty());
-
-  identify(identifier, {1, 1, 2, 1}, fields);
-  ASSERT_EQ(identifier.currentFigureKey(), "PUER");
-  for (const Figure& invalid : {Figure{0, 1, 2, 1}, Figure{1, 1, 3, 1}}) {
-    fields.writes.clear();
-    identify(identifier, invalid, fields);
-    std::vector<Write> expected = blanks();
-    const auto texts = textsOf(expectedFor("PUER"));
-    expected.insert(expected.end(), texts.begin(), texts.end());
-    EXPECT_EQ(fields.writes, expected);
-    EXPECT_EQ(identifier.currentFigureKey(), "PUER");
-  }
-}
-
-TEST(identify, FieldThatCannotBeWrittenIsSkipped) {
-  const Expected& rubeus = expectedFor("RUBEUS");
-  for (const DisplayField refused : geomancy::kDisplayFields) {
-    SCOPED_TRACE(static_cast<int>(refused));
-    Identifier identifier;
-    RecordingFields fields;
-    fields.refused = refused;
-    // Must return normally: an exception escaping the routine would end the process.
-    identify(identifier, rubeus.rows, fields);
-    std::vector<Write> expected;
-    for (const Write& write : blanks()) {
-      if (write.first != refused) expected.push_back(write);
-    }
-    for (const Write& write : textsOf(rubeus)) {
-      if (write.first != refused) expected.push_back(write);
-    }
-    EXPECT_EQ(fields.writes, expected);
-    EXPECT_EQ(identifier.currentFigureKey(), "RUBEUS");
-  }
-}
-
-TEST(identify, CurrentKeyOutlivesANewReading) {
-  ScriptedRandomSource source;
-  for (const Figure& mother :
-       {Figure{1, 1, 2, 2}, Figure{2, 1, 1, 1}, Figure{1, 2, 2, 1}, Figure{2, 2, 2, 1}}) {
-    source.appendFigure(mother);
-  }
-  geomancy::ProgramState state(source);
-  for (int position = 0; position < 15; ++position) (void)state.chart.produceFigure(position);
-  const Figure judge = state.chart.judgeRows();
-  RecordingFields fields;
-  state.identifier.identify(judge[0], judge[1], judge[2], judge[3], fields);
-  EXPECT_EQ(fields.tail(10), textsOf(expectedFor("CONJUNCTIO")));
-
-  state.chart.reset();
-  EXPECT_EQ(state.identifier.currentFigureKey(), "CONJUNCTIO");
-  fields.writes.clear();
-  state.identifier.identify(RowValue{3}, RowValue{3}, RowValue{3}, RowValue{3}, fields);
-  EXPECT_EQ(fields.tail(10), textsOf(expectedFor("CONJUNCTIO")));
 }

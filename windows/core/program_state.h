@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "catalogue.h"
+#include "figure_identifier.h"
 #include "random_source.h"
 #include "shield_chart.h"
 
