@@ -40,14 +40,13 @@ int listJournal(const ListCommand& command, std::ostream& out, Messages& message
   std::vector<Listed> listed;
   const auto keep = [&listed](const journal::Entry& entry) {
     const geomancy::Reading reading = geomancy::readingOf(geomancy::shieldMasks(entry.mothers));
-    listed.push_back(Listed{entry.castAt, formats::latinName(reading.judge()), entry.question});
+    listed.push_back(Listed{entry.castAt, std::string(geomancy::entryForMask(reading.judge()).latinName), entry.question});
   };
   if (const auto failed = readReadings(command.journal, keep, messages)) return *failed;
   const std::size_t numberWidth = std::to_string(listed.size()).size();
   std::size_t nameWidth = 0;
-  for (int figure = 0; figure < geomancy::kMaskCount; ++figure) {
-    nameWidth =
-        std::max(nameWidth, formats::latinName(static_cast<geomancy::FigureMask>(figure)).size());
+  for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
+    nameWidth = std::max(nameWidth, entry.latinName.size());
   }
   std::string text;
   for (std::size_t i = 0; i < listed.size(); ++i) {

@@ -22,16 +22,6 @@ TextStyle bold(int size) {
   return style;
 }
 
-std::pair<std::string_view, std::string_view> namesOf(geomancy::FigureMask figure) {
-  const std::string_view name = geomancy::entryForMask(figure).figureName;
-  for (const std::string_view separator : {" - ", "  "}) {
-    if (const std::size_t at = name.find(separator); at != std::string_view::npos) {
-      return {name.substr(0, at), name.substr(at + separator.size())};
-    }
-  }
-  return {name, {}};
-}
-
 void Builder::begin(std::string id, std::string title) {
   GroupStart group;
   group.id = std::move(id);
@@ -69,11 +59,9 @@ void Builder::figure(const Place& place) {
   const int width = kBoxWidth - 2 * kCaptionPadding;
   const int below = place.top + geomancy::kRowsPerFigure * kRowStep + 2;
   fitted({place.middle, below}, place.caption, width, bold());
-  const auto [latin, english] = namesOf(place.figure);
-  fitted({place.middle, below + 14}, latin, width, boldIf(place.emphasised));
-  if (!english.empty()) {
-    fitted({place.middle, below + 28}, english, width, boldIf(place.emphasised));
-  }
+  const geomancy::CatalogueEntry& entry = geomancy::entryForMask(place.figure);
+  fitted({place.middle, below + 14}, entry.latinName, width, boldIf(place.emphasised));
+  fitted({place.middle, below + 28}, entry.englishName, width, boldIf(place.emphasised));
   end();
 }
 

@@ -3,7 +3,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "chart_layout.h"
 #include "figure_mask.h"
@@ -34,9 +33,6 @@ inline constexpr int kCaptionPadding = 4;  // on either side, within a box
   style.fromStart = true;
   return style;
 }
-
-// The Latin name, and the English one where the catalogue gives it.
-[[nodiscard]] std::pair<std::string_view, std::string_view> namesOf(geomancy::FigureMask figure);
 
 // A figure and where it stands: the middle of its points and the first row's height.
 struct Place {

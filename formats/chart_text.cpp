@@ -76,6 +76,10 @@ constexpr int kReconcilerMiddle = 59;
 
 constexpr std::array<std::string_view, kRowsPerFigure> kRowNames{"head", "neck", "body", "feet"};
 
+std::string_view latinOf(FigureMask figure) {
+  return geomancy::entryForMask(figure).latinName;
+}
+
 std::string_view nameOf(FigureMask figure) {
   return geomancy::entryForMask(figure).figureName;
 }
@@ -225,7 +229,7 @@ void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis)
   for (const auto& companion : perfection.companions) {
     items.push_back("house " + std::to_string(companion.house) + ", " +
                     std::string(geomancy::companyName(companion.company)) + ": " +
-                    latinName(geomancy::houseFigure(analysis.reading.chart, companion.house)) +
+                    std::string(latinOf(geomancy::houseFigure(analysis.reading.chart, companion.house))) +
                     " signifies the " + std::string(geomancy::significatorName(companion.of)) + " too");
   }
   appendList(out, "  Company:", items);
@@ -245,7 +249,7 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
   appendShieldDrawing(out, analysis.reading);
   if (analysis.halted) {
     appendLine(out, "Halted:", 14,
-               latinName(geomancy::houseFigure(analysis.reading.chart, 1)) +
+               std::string(latinOf(geomancy::houseFigure(analysis.reading.chart, 1))) +
                    " in house 1; by tradition, not to be judged");
   }
   appendJudgeTexts(out, analysis.reading.judge());
@@ -257,16 +261,6 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
     if (!analysis.houses) out += '\n';
     appendPerfection(out, analysis);
   }
-}
-
-std::string latinName(FigureMask figure) {
-  std::string name(geomancy::entryForMask(figure).key);
-  for (std::size_t at = 1; at < name.size(); ++at) {
-    if (name[at - 1] != ' ' && name[at] >= 'A' && name[at] <= 'Z') {
-      name[at] = static_cast<char>(name[at] - 'A' + 'a');
-    }
-  }
-  return name;
 }
 
 void appendPerfectionHeading(std::string& out, int querent, int quesited) {

@@ -18,9 +18,6 @@ namespace formats {
 void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
                  std::string_view question = {});
 
-// "CAUDA DRACONIS" as "Cauda Draconis": the Latin name alone, short enough for a line of text.
-[[nodiscard]] std::string latinName(geomancy::FigureMask figure);
-
 // "Perfection between house M, the querent's, and house N, the quesited's" and a line end.
 void appendPerfectionHeading(std::string& out, int querent, int quesited);
 

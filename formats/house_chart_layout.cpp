@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "catalogue.h"
 #include "chart_layout_parts.h"
 #include "house_chart.h"
 
@@ -113,10 +114,10 @@ class HouseChart {
     out_.text({cell.x + 8, cell.y + 20}, number(house), leftAligned(bold(14)));
     const FigureMask figure = geomancy::houseFigure(analysis_.reading.chart, house);
     out_.points(figure, middle, cell.y + 34);
-    const auto [latin, english] = namesOf(figure);
+    const geomancy::CatalogueEntry& entry = geomancy::entryForMask(figure);
     const int width = kHouseCell - 2 * kCaptionPadding;
-    out_.fitted({middle, cell.y + 102}, latin, width, regular());
-    out_.fitted({middle, cell.y + 116}, english, width, regular());
+    out_.fitted({middle, cell.y + 102}, entry.latinName, width, regular());
+    out_.fitted({middle, cell.y + 116}, entry.englishName, width, regular());
     if (analysis_.houses && analysis_.houses->index.house == house) {
       out_.begin("index", "The Index: " + number(analysis_.houses->index.points) + " points");
       out_.indexSign({cell.x + kHouseCell - 18, cell.y + 18}, 8);
@@ -262,7 +263,7 @@ class HouseChart {
     out_.begin("halted");
     out_.box(left_, kHaltedTop, kSide, 26, BoxKind::Layout);
     const std::string text =
-        "Halted: " + std::string(namesOf(geomancy::houseFigure(analysis_.reading.chart, 1)).first) +
+        "Halted: " + std::string(geomancy::entryForMask(geomancy::houseFigure(analysis_.reading.chart, 1)).latinName) +
         " in house 1; by tradition, not to be judged";
     out_.fitted({left_ + kSide / 2, kHaltedTop + 19}, text, kSide - 8,
                 coloured(bold(14), kHaltedColour));
