@@ -40,7 +40,7 @@ class ReadingWriter {
     }
     // The journal gets the reading before the output does: a reading shown has been kept.
     if (journal_ != nullptr) {
-      journalError_ = journal_->append(analysis_, command_.request, command_.question, castAt_);
+      journalError_ = journal_->append(analysis_, command_.question, {castAt_, command_.request});
       if (journalError_) return false;
     }
     if (command_.json) {

@@ -75,7 +75,7 @@ int showReading(const ShowCommand& command, std::ostream& out, Messages& message
   std::string text;
   if (command.json) {
     formats::TextBuffer line;
-    const formats::JournalKeys keys{entry.castAt, entry.request};
+    const formats::JournalKeys keys{entry.castAt, entry.request, entry.byHand};
     formats::appendJsonLine(line, analysis, entry.question, &keys);
     text = line.view();
   } else {

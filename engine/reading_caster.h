@@ -36,4 +36,18 @@ class ReadingCaster {
   MersenneTwister generator_;
 };
 
+// Four Mothers cast with sixteen draws from the source, Mother 1's top row first, as the casting
+// window casts them.
+[[nodiscard]] inline std::array<FigureMask, kMotherCount> castMothers(RandomSource& source) {
+  std::array<FigureMask, kMotherCount> mothers{};
+  for (FigureMask& mother : mothers) {
+    unsigned mask = 0;
+    for (int row = 0; row < kRowsPerFigure; ++row) {
+      if (castRow(source.draw()) == kOnePoint) mask |= 1u << row;
+    }
+    mother = static_cast<FigureMask>(mask);
+  }
+  return mothers;
+}
+
 }  // namespace geomancy

@@ -343,6 +343,7 @@ void appendJsonLine(TextBuffer& out, const geomancy::ChartAnalysis& analysis,
     json.key("quesited");
     request.question ? json.value(request.question->quesited) : json.null();
     json.endObject();
+    if (journal->byHand) json.key("by_hand").value(true);
   }
   json.endObject();
   out += '\n';

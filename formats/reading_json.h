@@ -14,6 +14,7 @@ namespace formats {
 struct JournalKeys {
   CastTime castAt;
   geomancy::AnalysisRequest request;
+  bool byHand = false;  // the figures were cast by the user and entered, not cast here
 };
 
 // The reading as one JSON object on one line, with its line end, appended to `out`: the chart, the

@@ -104,6 +104,10 @@ std::string readEntry(const JsonValue& line, Entry& entry) {
     }
     entry.question = question->text;
   }
+  if (const JsonValue* byHand = line.member("by_hand")) {
+    if (byHand->kind != Kind::True && byHand->kind != Kind::False) return "by_hand not true or false";
+    entry.byHand = byHand->kind == Kind::True;
+  }
   return readRequest(line.member("options"), entry.request);
 }
 
@@ -144,12 +148,10 @@ std::error_code Appender::error() const {
 }
 
 std::error_code Appender::append(const geomancy::ChartAnalysis& analysis,
-                                 const geomancy::AnalysisRequest& request,
-                                 std::string_view question, const formats::CastTime& castAt) {
+                                 std::string_view question, const formats::JournalKeys& keys) {
   line_.clear();
   if (cutShort_) line_ += '\n';
   cutShort_ = false;
-  const formats::JournalKeys keys{castAt, request};
   formats::appendJsonLine(line_, analysis, question, &keys);
   return file_->write(line_.view());
 }
@@ -157,6 +159,15 @@ std::error_code Appender::append(const geomancy::ChartAnalysis& analysis,
 std::error_code Appender::finish() {
   if (const std::error_code error = file_->sync()) return error;
   return file_->close();
+}
+
+std::error_code appendEntry(const std::string& name, const Entry& entry) {
+  Appender appender(name);
+  if (appender.error()) return appender.error();
+  const std::error_code error = appender.append(
+      analysisOf(entry), entry.question, {entry.castAt, entry.request, entry.byHand});
+  const std::error_code finished = appender.finish();
+  return error ? error : finished;
 }
 
 std::error_code readEntries(const std::string& name,

@@ -11,6 +11,7 @@
 
 #include "cast_time.h"
 #include "chart_analysis.h"
+#include "reading_json.h"
 #include "text_buffer.h"
 
 // The journal: one JSON line for every reading cast, its JSON line with the question, the time of
@@ -29,6 +30,7 @@ struct Entry {
   geomancy::AnalysisRequest request;
   std::string question;  // empty when none was asked
   formats::CastTime castAt;
+  bool byHand = false;  // cast by the user and entered by hand
 };
 
 // The reading an entry keeps, analysed as it was when cast.
@@ -58,9 +60,8 @@ class Appender {
   [[nodiscard]] std::error_code error() const;
   // The reading as one whole line, in one write. A journal whose last line was cut short (a crash,
   // a full disk) gets a line end first, so that the new line stands on its own.
-  std::error_code append(const geomancy::ChartAnalysis& analysis,
-                         const geomancy::AnalysisRequest& request, std::string_view question,
-                         const formats::CastTime& castAt);
+  std::error_code append(const geomancy::ChartAnalysis& analysis, std::string_view question,
+                         const formats::JournalKeys& keys);
   // Synced to the disk and closed.
   std::error_code finish();
 
@@ -69,6 +70,10 @@ class Appender {
   formats::TextBuffer line_;
   bool cutShort_ = false;
 };
+
+// The entry as one line added to the journal `name` (made when missing), synced and closed: for a
+// program that adds a reading now and then, and may share the journal with others.
+std::error_code appendEntry(const std::string& name, const Entry& entry);
 
 // Reads the journal line by line: reading(entry) for each reading, oldest first, and
 // damaged(line number, why) for each line that holds none. Returns the error that stopped the
