@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <optional>
+
+#include "cast_time.h"
+#include "chart_analysis.h"
+#include "journal.h"
+
+class ChartDialogs;
+class ChartView;
+class JournalModel;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSettings;
+class QSortFilterProxyModel;
+class QTreeView;
+
+namespace geomancy {
+class RandomSource;
+}
+
+// What the chart program's window needs from outside: chance, the time, the user's dialogs and
+// the program's own settings.
+struct ChartSeams {
+  geomancy::RandomSource& random;
+  std::function<formats::CastTime()> now;
+  ChartDialogs& dialogs;
+  QSettings& settings;
+};
+
+// QX Geomancy Chart: a question, a reading cast or entered, the querent's and the quesited's
+// houses, the chart as the caster draws it and the judgement as it writes it, and the journal of
+// readings, newest first. Every reading is added to the journal at once.
+class ChartWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit ChartWindow(ChartSeams seams, QWidget* parent = nullptr);
+  ~ChartWindow() override;
+
+  // The journal's file as the settings name it, or the one in the user's data folder.
+  [[nodiscard]] QString journalPath() const { return journalPath_; }
+  // The reading shown, if any.
+  [[nodiscard]] const std::optional<journal::Entry>& shown() const noexcept { return shown_; }
+  // Reads the journal anew; a journal that cannot be read is reported.
+  void openJournal(const QString& path);
+
+  void cast();
+  void enterFigures();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createActions();
+  void createMenus();
+  QWidget* createReadingPanel();
+  QWidget* createJournalPanel();
+  void restoreSettings();
+
+  [[nodiscard]] geomancy::AnalysisRequest request() const;
+  // The question as typed, or nothing (and its problem shown) when it cannot be asked.
+  [[nodiscard]] std::optional<std::string> question();
+  // Shows the reading and adds it to the journal.
+  void keep(const std::array<geomancy::FigureMask, geomancy::kMotherCount>& mothers, bool byHand);
+  void display(const journal::Entry& entry);
+  void judgeAgain();
+  void showSelected();
+
+  void savePicture();
+  void exportPdf();
+  void print();
+  void copyJudgement();
+  void chooseJournal();
+  void about();
+
+  ChartSeams seams_;
+  QString journalPath_;
+  std::optional<journal::Entry> shown_;
+
+  QLineEdit* question_ = nullptr;
+  QLabel* questionProblem_ = nullptr;
+  QComboBox* querent_ = nullptr;
+  QComboBox* quesited_ = nullptr;
+  ChartView* chart_ = nullptr;
+  QPlainTextEdit* judgement_ = nullptr;
+  QLineEdit* filter_ = nullptr;
+  QTreeView* readings_ = nullptr;
+  JournalModel* journal_ = nullptr;
+  QSortFilterProxyModel* filtered_ = nullptr;
+
+  QAction* castAction_ = nullptr;
+  QAction* enterAction_ = nullptr;
+  QAction* openJournalAction_ = nullptr;
+  QAction* savePictureAction_ = nullptr;
+  QAction* exportPdfAction_ = nullptr;
+  QAction* printAction_ = nullptr;
+  QAction* quitAction_ = nullptr;
+  QAction* copyAction_ = nullptr;
+  QAction* aboutAction_ = nullptr;
+};

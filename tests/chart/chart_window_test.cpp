@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: MIT
+// The chart program's window: the judgement as the caster writes it, the houses judged again, the
+// journal kept and read back, the picture and the PDF saved.
+#include "chart_window.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+#include <sstream>
+
+#include "caster.h"
+#include "chart_dialogs.h"
+#include "chart_layout.h"
+#include "scripted_random_source.h"
+
+namespace {
+
+// Answers the dialogs with what the test chose and keeps what was reported.
+class RecordingDialogs final : public ChartDialogs {
+ public:
+  QString journalToOpen(QWidget*, const QString&) override { return journal; }
+  Picture pictureToSave(QWidget*, const QString&) override { return picture; }
+  QString pdfToSave(QWidget*, const QString&) override { return pdf; }
+  void print(QWidget*, const formats::ChartLayout&) override { ++printed; }
+  void report(QWidget*, const QString& text) override { reports << text; }
+
+  QString journal;
+  Picture picture;
+  QString pdf;
+  int printed = 0;
+  QStringList reports;
+};
+
+// What the caster prints for these arguments.
+QString casterOutput(std::vector<std::string_view> arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  qxcast::runCaster(arguments, out, err);
+  return QString::fromStdString(out.str());
+}
+
+const geomancy::Figure kMothers[] = {{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}};
+constexpr std::string_view kMothersArgument = "1122,2111,1221,2221";
+const formats::CastTime kCastAt{2026, 12, 8, 5, 30, 12};
+
+template <typename Widget>
+Widget* child(const QWidget& window, const char* name) {
+  return window.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+void chooseHouse(const QWidget& window, const char* which, int house) {
+  auto* houses = child<QComboBox>(window, which);
+  houses->setCurrentIndex(houses->findData(house));
+}
+
+}  // namespace
+
+class ChartWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    folder_ = std::make_unique<QTemporaryDir>();
+    settings_ = std::make_unique<QSettings>(folder_->filePath(QStringLiteral("chart.ini")),
+                                            QSettings::IniFormat);
+    settings_->setValue(QStringLiteral("journal"), journalPath());
+    random_ = std::make_unique<ScriptedRandomSource>();
+    dialogs_ = std::make_unique<RecordingDialogs>();
+  }
+  void cleanup() {
+    window_.reset();
+    settings_.reset();
+    folder_.reset();
+  }
+
+  void aCastIsJudgedAsTheCasterJudgesIt();
+  void changingTheHousesJudgesTheSameChartAgain();
+  void readingsAreKeptAndShownAgainAsCast();
+  void damagedLinesAreReportedOnceAndSkipped();
+  void anUnwritableJournalIsReportedAndTheReadingStays();
+  void theSavedPictureIsTheCastersAndThePdfHasOnePage();
+
+ private:
+  [[nodiscard]] QString journalPath() const {
+    return folder_->filePath(QStringLiteral("journal.jsonl"));
+  }
+  void open() {
+    window_ = std::make_unique<ChartWindow>(
+        ChartSeams{*random_, [] { return kCastAt; }, *dialogs_, *settings_});
+  }
+  void castTheWorkedMothers(const QString& question = {}) {
+    for (const geomancy::Figure& mother : kMothers) random_->appendFigure(mother);
+    child<QLineEdit>(*window_, "question")->setText(question);
+    window_->cast();
+  }
+  [[nodiscard]] QString judgement() const {
+    return child<QPlainTextEdit>(*window_, "judgement")->toPlainText();
+  }
+
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::unique_ptr<QSettings> settings_;
+  std::unique_ptr<ScriptedRandomSource> random_;
+  std::unique_ptr<RecordingDialogs> dialogs_;
+  std::unique_ptr<ChartWindow> window_;
+};
+
+void ChartWindowTest::aCastIsJudgedAsTheCasterJudgesIt() {
+  open();
+  chooseHouse(*window_, "quesited", 7);
+  castTheWorkedMothers(QStringLiteral("Will the house \"sell\"?"));
+  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses", "--quesited", "7",
+                                      "--question", "Will the house \"sell\"?"}));
+  QCOMPARE(window_->windowTitle(), QStringLiteral("QX Geomancy Chart"));
+}
+
+void ChartWindowTest::changingTheHousesJudgesTheSameChartAgain() {
+  open();
+  castTheWorkedMothers();
+  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses"}));
+  chooseHouse(*window_, "querent", 3);
+  chooseHouse(*window_, "quesited", 9);
+  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses", "--querent", "3",
+                                      "--quesited", "9"}));
+  // The same chart: nothing more was drawn; and the querent's house is not offered as quesited.
+  QCOMPARE(random_->drawsTaken(), std::size_t{16});
+  auto* quesited = child<QComboBox>(*window_, "quesited");
+  chooseHouse(*window_, "quesited", 4);
+  QTest::keyClick(quesited, Qt::Key_Up);
+  QCOMPARE(quesited->currentData().toInt(), 2);
+}
+
+void ChartWindowTest::readingsAreKeptAndShownAgainAsCast() {
+  open();
+  const QStringList questions{QStringLiteral("First?"), QString(), QStringLiteral("Thïrd? 🜁")};
+  QStringList judgements;
+  for (int i = 0; i < questions.size(); ++i) {
+    chooseHouse(*window_, "quesited", 4 + i);
+    castTheWorkedMothers(questions[i]);
+    judgements << judgement();
+  }
+  window_->close();
+  window_.reset();
+  open();  // as the program starts again
+  auto* readings = child<QTreeView>(*window_, "readings");
+  QCOMPARE(readings->model()->rowCount(), 3);
+  for (int row = 0; row < 3; ++row) {
+    const int cast = 2 - row;  // newest first
+    QCOMPARE(readings->model()->index(row, 2).data().toString(), questions[cast]);
+    readings->setCurrentIndex(readings->model()->index(row, 0));
+    emit readings->activated(readings->currentIndex());
+    QCOMPARE(judgement(), judgements[cast]);
+    QCOMPARE(child<QComboBox>(*window_, "quesited")->currentData().toInt(), 4 + cast);
+  }
+  auto* filter = child<QLineEdit>(*window_, "filter");
+  filter->setText(QStringLiteral("THÏRD"));
+  QCOMPARE(readings->model()->rowCount(), 1);
+  // The caster lists what the window kept.
+  const std::string journal = journalPath().toStdString();
+  QCOMPARE(casterOutput({"--journal", journal, "--list"}).count(QLatin1Char('\n')), 3);
+}
+
+void ChartWindowTest::damagedLinesAreReportedOnceAndSkipped() {
+  open();
+  castTheWorkedMothers();
+  window_.reset();
+  QFile file(journalPath());
+  QVERIFY(file.open(QIODevice::Append));
+  file.write("not json\n{\"mothers\":[[1,1,1]]}\n");
+  file.close();
+  open();
+  castTheWorkedMothers();
+  QCOMPARE(dialogs_->reports.size(), 1);
+  QVERIFY2(dialogs_->reports[0].contains(QStringLiteral("2 damaged lines")) &&
+               dialogs_->reports[0].contains(QStringLiteral("the first is line 2")),
+           qPrintable(dialogs_->reports[0]));
+  QCOMPARE(child<QTreeView>(*window_, "readings")->model()->rowCount(), 2);
+  // Damaged lines are never touched.
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY(file.readAll().contains("not json\n{\"mothers\":[[1,1,1]]}\n"));
+}
+
+void ChartWindowTest::anUnwritableJournalIsReportedAndTheReadingStays() {
+  // A journal under a file: no folder can be made for it, even as root.
+  QFile blocker(folder_->filePath(QStringLiteral("file")));
+  QVERIFY(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  settings_->setValue(QStringLiteral("journal"), blocker.fileName() + QStringLiteral("/j.jsonl"));
+  open();
+  castTheWorkedMothers();
+  QCOMPARE(dialogs_->reports.size(), 1);
+  QVERIFY(dialogs_->reports[0].contains(blocker.fileName() + QStringLiteral("/j.jsonl")));
+  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses"}));
+  dialogs_->picture = {folder_->filePath(QStringLiteral("kept.svg")), 1};
+  child<QAction>(*window_, "savePicture")->trigger();
+  QVERIFY(QFile::exists(dialogs_->picture.path));
+}
+
+void ChartWindowTest::theSavedPictureIsTheCastersAndThePdfHasOnePage() {
+  // The caster's picture of the same reading, question and houses, at the time it was cast.
+  const std::string journal = folder_->filePath(QStringLiteral("caster.jsonl")).toStdString();
+  const std::string svg = folder_->filePath(QStringLiteral("caster.svg")).toStdString();
+  casterOutput({"--mothers", kMothersArgument, "--houses", "--quesited", "10", "--question", "Ask & see",
+                "--journal", journal, "--svg", svg});
+  QFile casterJournal(QString::fromStdString(journal));
+  QVERIFY(casterJournal.open(QIODevice::ReadOnly));
+  const QByteArray line = casterJournal.readAll();
+  const auto castAt = formats::CastTime::fromIso(line.mid(line.indexOf("\"cast_at\":\"") + 11, 20).toStdString());
+  QVERIFY(castAt.has_value());
+  window_ = std::make_unique<ChartWindow>(
+      ChartSeams{*random_, [castAt] { return *castAt; }, *dialogs_, *settings_});
+  chooseHouse(*window_, "quesited", 10);
+  castTheWorkedMothers(QStringLiteral("Ask & see"));
+  dialogs_->picture = {folder_->filePath(QStringLiteral("window.svg")), 1};
+  child<QAction>(*window_, "savePicture")->trigger();
+  QFile saved(dialogs_->picture.path);
+  QFile expected(QString::fromStdString(svg));
+  QVERIFY(saved.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+  QCOMPARE(saved.readAll(), expected.readAll());
+
+  dialogs_->pdf = folder_->filePath(QStringLiteral("chart.pdf"));
+  child<QAction>(*window_, "exportPdf")->trigger();
+  QFile pdf(dialogs_->pdf);
+  QVERIFY(pdf.open(QIODevice::ReadOnly));
+  const QByteArray bytes = pdf.readAll();
+  QVERIFY(bytes.startsWith("%PDF-"));
+  QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+  static const QRegularExpression kPage(QStringLiteral("/Type\\s*/Page(?!s)"));
+  QCOMPARE(QString::fromLatin1(bytes).count(kPage), qsizetype{1});
+  QVERIFY(dialogs_->reports.isEmpty());
+}
+
+QTEST_MAIN(ChartWindowTest)
+#include "chart_window_test.moc"
