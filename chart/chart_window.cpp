@@ -62,6 +62,9 @@ constexpr std::array<const char*, geomancy::kHouseCount> kHouseMatters{
 
 // The houses listed with what each is asked about; the quesited's may be none (data 0).
 void fillHouses(QComboBox* houses, bool withNone) {
+  // The list shows each house whole; the box itself need not be as wide.
+  houses->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  houses->setMinimumContentsLength(16);
   if (withNone) houses->addItem(QStringLiteral("None"), 0);
   for (int house = 1; house <= geomancy::kHouseCount; ++house) {
     houses->addItem(QStringLiteral("%1: %2").arg(house).arg(QLatin1String(kHouseMatters[house - 1])),
@@ -105,6 +108,8 @@ ChartWindow::ChartWindow(ChartSeams seams, QWidget* parent)
   judgement_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   split->addWidget(shown);
   split->setStretchFactor(1, 1);
+  split->setSizes({360, 1040});
+  shown->setSizes({560, 300});
   setCentralWidget(split);
   restoreSettings();
   setTabOrder(question_, querent_);
@@ -230,6 +235,8 @@ QWidget* ChartWindow::createJournalPanel() {
   readings_->setUniformRowHeights(true);
   readings_->setAllColumnsShowFocus(true);
   readings_->header()->setStretchLastSection(true);
+  readings_->header()->setSectionResizeMode(JournalModel::CastAt, QHeaderView::ResizeToContents);
+  readings_->header()->setSectionResizeMode(JournalModel::Judge, QHeaderView::ResizeToContents);
   connect(readings_, &QTreeView::activated, this, &ChartWindow::showSelected);
   auto* label = new QLabel(QStringLiteral("&Journal:"), panel);
   label->setBuddy(readings_);
