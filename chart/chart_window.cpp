@@ -367,9 +367,13 @@ void ChartWindow::openJournal(const QString& path) {
   std::uint64_t damaged = 0;
   std::uint64_t firstDamaged = 0;
   std::error_code error;
-  if (QFileInfo(path).isDir()) {
+  const QFileInfo file(path);
+  if (file.isDir()) {
     error = std::make_error_code(std::errc::is_a_directory);
-  } else if (QFileInfo::exists(path)) {
+  } else if (file.exists() && !file.isFile()) {
+    // A device or a pipe may never end: only a file is read as a journal.
+    error = std::make_error_code(std::errc::invalid_argument);
+  } else if (file.exists()) {
     error = journal::readEntries(
         path.toStdString(), [&entries](const journal::Entry& entry) { entries.push_back(entry); },
         [&](std::uint64_t line, std::string_view) {

@@ -4,6 +4,7 @@
 #include "chart_window.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,6 +87,8 @@ class ChartWindowTest : public QObject {
   void readingsAreKeptAndShownAgainAsCast();
   void damagedLinesAreReportedOnceAndSkipped();
   void anUnwritableJournalIsReportedAndTheReadingStays();
+  void aJournalThatIsNoJournalIsReportedInWords_data();
+  void aJournalThatIsNoJournalIsReportedInWords();
   void theSavedPictureIsTheCastersAndThePdfHasOnePage();
 
  private:
@@ -201,6 +204,45 @@ void ChartWindowTest::anUnwritableJournalIsReportedAndTheReadingStays() {
   dialogs_->picture = {folder_->filePath(QStringLiteral("kept.svg")), 1};
   child<QAction>(*window_, "savePicture")->trigger();
   QVERIFY(QFile::exists(dialogs_->picture.path));
+}
+
+void ChartWindowTest::aJournalThatIsNoJournalIsReportedInWords_data() {
+  QTest::addColumn<QString>("journal");  // "" for a file the test writes
+  QTest::addColumn<QByteArray>("content");
+  QTest::addColumn<QString>("opening");  // what opening it reports
+  QTest::addColumn<QString>("casting");  // what adding a reading to it reports
+  QByteArray noise(4096, '\0');
+  for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 256);
+  QTest::newRow("a folder") << "folder" << QByteArray() << "cannot be read" << "could not be added";
+  QTest::newRow("random bytes") << "" << noise << "damaged" << "";
+  QTest::newRow("one enormous line") << "" << QByteArray(3 << 20, '{') << "1 damaged line" << "";
+  QTest::newRow("a full disk") << "/dev/full" << QByteArray() << "cannot be read"
+                               << "No space left on device";
+}
+
+void ChartWindowTest::aJournalThatIsNoJournalIsReportedInWords() {
+  QFETCH(QString, journal);
+  QFETCH(QByteArray, content);
+  QFETCH(QString, opening);
+  QFETCH(QString, casting);
+  if (journal == QStringLiteral("folder")) {
+    journal = folder_->filePath(journal);
+    QVERIFY(QDir().mkpath(journal));
+  } else if (journal.isEmpty()) {
+    journal = journalPath();
+    QFile file(journal);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+  settings_->setValue(QStringLiteral("journal"), journal);
+  open();
+  QCOMPARE(dialogs_->reports.size(), 1);
+  QVERIFY2(dialogs_->reports[0].contains(opening), qPrintable(dialogs_->reports[0]));
+  castTheWorkedMothers();
+  QCOMPARE(dialogs_->reports.size(), casting.isEmpty() ? 1 : 2);
+  QVERIFY2(dialogs_->reports.last().contains(casting), qPrintable(dialogs_->reports.last()));
+  // The reading is on screen whatever became of the journal.
+  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses"}));
 }
 
 void ChartWindowTest::theSavedPictureIsTheCastersAndThePdfHasOnePage() {
