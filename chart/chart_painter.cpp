@@ -10,7 +10,6 @@
 #include <QPdfWriter>
 #include <QPen>
 #include <QStringList>
-
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -59,8 +58,8 @@ QPen linePen(LineKind kind, bool roundJoins) {
 
 QFont fontOf(const TextStyle& style) {
   QFont font;
-  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
-                    QStringLiteral("sans-serif")});
+  font.setFamilies(
+      {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"), QStringLiteral("sans-serif")});
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(style.size);
   font.setWeight(style.bold ? QFont::Bold : QFont::Normal);

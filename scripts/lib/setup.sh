@@ -6,6 +6,7 @@ QXG_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  librsvg2-bin  # rsvg-convert: the judge of the chart program's drawing
   xvfb xdotool x11-utils libxcb1-dev libxcb-damage0-dev
   desktop-file-utils appstream dpkg-dev file  # the desktop files' validators, CPack's .deb tools
   lintian groff-base  # the package as Debian checks it, and its manual pages
