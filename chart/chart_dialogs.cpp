@@ -58,7 +58,9 @@ void QtChartDialogs::print(QWidget* over, const formats::ChartLayout& layout) {
   QPrintDialog dialog(&printer, over);
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter painter(&printer);
-  drawing::paintChart(painter, layout, printer.pageLayout().paintRectPixels(printer.resolution()));
+  // The painter starts at the printable area's corner.
+  drawing::paintChart(painter, layout,
+                      QRectF(QPointF(), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
 }
 
 void QtChartDialogs::report(QWidget* over, const QString& text) {

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Every folder's includes point one way, down the layers:
 #   app/ -> windows/ -> web/, widgets/, platform/ -> engine/, assets/
-# and cli/ -> journal/ -> formats/ -> engine/, with files/ beside them. A header is found by its file name in the folder that owns it.
+# and cli/, chart/ -> journal/ -> formats/ -> engine/, with files/ beside them. A header is found by its file name in the folder that owns it.
 set -euo pipefail
 root=${1:?usage: include_layers_test.sh <source root>}
 cd "$root"
@@ -19,6 +19,7 @@ declare -A below=(
   [formats]="engine"
   [journal]="formats files engine"
   [cli]="journal formats files engine"
+  [chart]="journal formats files engine assets"
 )
 
 # Every header, in subfolders too, belongs to the folder it lies under.
