@@ -329,6 +329,11 @@ void appendJsonLine(TextBuffer& out, const geomancy::ChartAnalysis& analysis,
   if (analysis.perfection) writePerfection(cursor, p, *analysis.perfection);
   if (analysis.houses) writeCompany(cursor, p, *analysis.houses);
   if (analysis.judged()) cursor.put(kHalted[analysis.halted ? 1 : 0]);
+  if (question.empty() && journal == nullptr) {
+    cursor.put("}\n");
+    cursor.finish();
+    return;
+  }
   cursor.finish();
 
   JsonWriter json(out);
