@@ -183,6 +183,9 @@ std::error_code readEntries(const std::string& name,
     ++number;
     if (tooLong) {
       damaged(number, "longer than " + std::to_string(kMaxLine) + " bytes");
+    } else if (line.empty()) {
+      // No reading, and no damage: an appender that found the journal ending inside a line
+      // (as it may while another program's line is half written) begins its own with a line end.
     } else if (const LineRead read = readLine(line); read.ok()) {
       reading(read.entry);
     } else {

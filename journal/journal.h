@@ -76,7 +76,7 @@ class Appender {
 std::error_code appendEntry(const std::string& name, const Entry& entry);
 
 // Reads the journal line by line: reading(entry) for each reading, oldest first, and
-// damaged(line number, why) for each line that holds none. Returns the error that stopped the
+// damaged(line number, why) for each line that holds none; an empty line is passed over. Returns the error that stopped the
 // reading, if any.
 std::error_code readEntries(const std::string& name,
                             const std::function<void(const Entry&)>& reading,

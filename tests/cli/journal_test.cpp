@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"random bytes", randomBytes(), "not JSON"},
         Damage{"one enormous line", std::string(3'000'000, '['), "longer than 65536 bytes"},
         Damage{"deep nesting", std::string(60'000, '['), "nesting too deep"},
-        Damage{"blank", "", "not JSON"}, Damage{"an array", "[1,2]", "not a JSON object"},
+        Damage{"blanks", "  \t ", "not JSON"}, Damage{"an array", "[1,2]", "not a JSON object"},
         Damage{"a --json line", goodLine(), "no time of casting"},
         Damage{"the Judge edited", edited("\"judge\":[2,1,1,2]", "\"judge\":[1,1,1,1]"),
                "its figures are not those its Mothers make"},
