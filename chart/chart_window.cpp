@@ -23,6 +23,7 @@
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -37,6 +38,7 @@
 #include "figure_entry_dialog.h"
 #include "file_by_name.h"
 #include "journal_model.h"
+#include "problem_label.h"
 #include "reading_caster.h"
 #include "user_text.h"
 
@@ -105,7 +107,6 @@ ChartWindow::ChartWindow(ChartSeams seams, QWidget* parent)
   judgement_->setReadOnly(true);
   judgement_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   judgement_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  judgement_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   split->addWidget(shown);
   split->setStretchFactor(1, 1);
   split->setSizes({360, 1040});
@@ -114,7 +115,8 @@ ChartWindow::ChartWindow(ChartSeams seams, QWidget* parent)
   restoreSettings();
   setTabOrder(question_, querent_);
   setTabOrder(querent_, quesited_);
-  openJournal(journalPath_);
+  // After the window's first frame: the journal may be long.
+  QTimer::singleShot(0, this, [this] { openJournal(journalPath_); });
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -178,8 +180,7 @@ QWidget* ChartWindow::createReadingPanel() {
   question_->setPlaceholderText(QStringLiteral("What the reading asks (may be left empty)"));
   questionProblem_ = new QLabel(panel);
   questionProblem_->setObjectName(QStringLiteral("questionProblem"));
-  questionProblem_->setStyleSheet(QStringLiteral("color: #c00000"));
-  questionProblem_->setWordWrap(true);
+  showAsProblem(*questionProblem_);
   connect(question_, &QLineEdit::textEdited, questionProblem_, &QLabel::clear);
   querent_ = new QComboBox(panel);
   querent_->setObjectName(QStringLiteral("querent"));
@@ -325,6 +326,8 @@ void ChartWindow::keep(const std::array<geomancy::FigureMask, geomancy::kMotherC
 }
 
 void ChartWindow::display(const journal::Entry& entry) {
+  // Looked up at the first reading, not at the start: finding the face takes a while.
+  if (!shown_) judgement_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   shown_ = entry;
   const geomancy::ChartAnalysis analysis = journal::analysisOf(entry);
   chart_->setLayout(formats::layOutChart(analysis, {entry.question, entry.castAt}));

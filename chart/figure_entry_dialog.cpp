@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "problem_label.h"
+
 namespace {
 
 using geomancy::kMotherCount;
@@ -97,7 +99,7 @@ QWidget* FigureEntryDialog::createCountsPage() {
       count->setMaxLength(12);
       auto* problem = new QLabel(page);
       problem->setObjectName(QStringLiteral("problem_") + rowName(mother, row));
-      problem->setStyleSheet(QStringLiteral("color: #c00000"));
+      showAsProblem(*problem);
       count->setToolTip(rowDescription(mother, row));
       connect(count, &QLineEdit::textChanged, this, [this, problem](const QString& text) {
         problem->setText(countProblem(text));

@@ -3,19 +3,26 @@
 #include <QSettings>
 
 #include <chrono>
+#include <optional>
 
-#include "assets.h"
 #include "chart_dialogs.h"
 #include "chart_window.h"
+#include "display_check.h"
 #include "random_source.h"
+#include "startup_tuning.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
   // The program's own settings and data folder, never the desktop program's.
   QCoreApplication::setOrganizationName(QStringLiteral("QXGeomancy"));
   QCoreApplication::setApplicationName(QStringLiteral("QX Geomancy Chart"));
   QCoreApplication::setApplicationVersion(QStringLiteral(QXG_VERSION));
-  QApplication::setWindowIcon(assets::windowIcon());
+
+  StartupTuning tuning;
+  auto displayCheck = std::make_optional<DisplayCheck>("QX Geomancy Chart");
+  QApplication application(argc, argv);
+  displayCheck.reset();
+  tuning.applicationMade();
+  QApplication::setDesktopFileName(QStringLiteral(QXG_CHART_APP_ID));
   QSettings settings;
   geomancy::PseudoRandomSource random(geomancy::clockSeed());
   QtChartDialogs dialogs;
@@ -23,5 +30,6 @@ int main(int argc, char** argv) {
                       [] { return formats::CastTime::at(std::chrono::system_clock::now()); },
                       dialogs, settings});
   window.show();
+  tuning.programStarted(&window);
   return QApplication::exec();
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr char kNoDisplay[] = "QX Geomancy needs a graphical display, and none is available.\n";
+// The program that says it: "QX Geomancy needs a graphical display, ...".
+const char* programTitle = "QX Geomancy";
 
 struct HeldMessage {
   QtMsgType type;
@@ -27,7 +28,7 @@ QtMessageHandler passOn = nullptr;
 // The only fatal message while the application is made is the platform plug-in's.
 void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
-    std::fputs(kNoDisplay, stderr);
+    std::fprintf(stderr, "%s needs a graphical display, and none is available.\n", programTitle);
     std::_Exit(1);
   }
   const std::lock_guard lock(heldLock);
@@ -36,7 +37,8 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
 
 }  // namespace
 
-DisplayCheck::DisplayCheck() {
+DisplayCheck::DisplayCheck(const char* title) {
+  programTitle = title;
   passOn = qInstallMessageHandler(holdOrEnd);
 }
 

@@ -14,7 +14,8 @@
 //   check.reset();
 class DisplayCheck {
  public:
-  DisplayCheck();
+  // `title` names the program in its line.
+  explicit DisplayCheck(const char* title = "QX Geomancy");
   ~DisplayCheck();
   DisplayCheck(const DisplayCheck&) = delete;
   DisplayCheck& operator=(const DisplayCheck&) = delete;

@@ -98,6 +98,7 @@ class ChartWindowTest : public QObject {
   void open() {
     window_ = std::make_unique<ChartWindow>(
         ChartSeams{*random_, [] { return kCastAt; }, *dialogs_, *settings_});
+    QCoreApplication::processEvents();  // the journal is read once the window is up
   }
   void castTheWorkedMothers(const QString& question = {}) {
     for (const geomancy::Figure& mother : kMothers) random_->appendFigure(mother);
@@ -258,6 +259,7 @@ void ChartWindowTest::theSavedPictureIsTheCastersAndThePdfHasOnePage() {
   QVERIFY(castAt.has_value());
   window_ = std::make_unique<ChartWindow>(
       ChartSeams{*random_, [castAt] { return *castAt; }, *dialogs_, *settings_});
+  QCoreApplication::processEvents();
   chooseHouse(*window_, "quesited", 10);
   castTheWorkedMothers(QStringLiteral("Ask & see"));
   dialogs_->picture = {folder_->filePath(QStringLiteral("window.svg")), 1};

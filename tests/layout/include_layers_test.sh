@@ -19,7 +19,7 @@ declare -A below=(
   [formats]="engine"
   [journal]="formats files engine"
   [cli]="journal formats files engine"
-  [chart]="journal formats files engine assets"
+  [chart]="platform journal formats files engine assets"
 )
 
 # Every header, in subfolders too, belongs to the folder it lies under.
