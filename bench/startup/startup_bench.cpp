@@ -276,7 +276,7 @@ int main(int argc, char* argv[]) {
   std::vector<Subject> subjects{
       Subject{"bare window", {options.bare}},
       Subject{"bare window with a menu bar", {options.bare, "--menu"}},
-      Subject{"QXFreeGeomancy", {options.program}},
+      Subject{std::filesystem::path(options.program).filename().string(), {options.program}},
   };
   // Variants are named by their number and their path as given: most are other builds of the
   // same program, with the same file name, in other folders.
