@@ -59,9 +59,12 @@ function(qxg_install_qt_licenses modules)
   string(REGEX REPLACE "^qt6-base " "" version "${source}")
   qxg_join_as_prose(modules ${modules})
   file(WRITE ${QXG_WORK}/README.txt "\
-Qt ${version} (Qt ${modules}, the Windows platform plug-in and the Windows styles),
-used under the GNU Lesser General Public License version 3 (LGPL-3.0-only.txt; it refers to
-GPL-3.0-only.txt). Its source is Debian's source package qt6-base of that version:
+Qt ${version}
+Its modules shipped here: Qt ${modules}.
+Its plug-ins shipped here: the Windows platform plug-in and the Windows styles.
+
+Qt is used under the GNU Lesser General Public License version 3 (LGPL-3.0-only.txt; it refers
+to GPL-3.0-only.txt). Its source is Debian's source package qt6-base of that version:
 \"apt-get source qt6-base=VERSION\" on Debian, or https://sources.debian.org/src/qt6-base/. The
 libraries were built unchanged from it, as scripts/windows in QX Geomancy's source does.
 copyright lists the licences of the parts Qt bundles (zlib, PCRE2, libpng, FreeType, HarfBuzz
