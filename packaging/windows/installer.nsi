@@ -3,9 +3,11 @@
 ;   makensis -DVERSION=... -DSIZE_KB=... -DFILES=install.nsh -DUNFILES=uninstall.nsh
 ;            -DICON=qxgeomancy.ico -DOUTFILE=...setup.exe installer.nsi
 ; No administrator rights: the program goes to %LOCALAPPDATA%\Programs\QX Geomancy, its
-; Start-menu entry and its uninstaller's entry to the user's own. /S installs and uninstalls
-; silently. The uninstaller removes exactly the files the installer put down; the program's one
-; setting (HKCU\Software\QXFreeGeomancy) stays, as the user's.
+; Start-menu entry and its uninstaller's entry to the user's own. The pages are Modern UI's: the
+; folder, the progress, and an end page that offers to start the program; the uninstaller asks,
+; then shows its progress. /S installs and uninstalls silently. The uninstaller removes exactly
+; the files the installer put down; the program's one setting (HKCU\Software\QXFreeGeomancy)
+; stays, as the user's.
 
 Unicode true
 ; A 64-bit stub: the 32-bit one needs a Windows with 32-bit support.
@@ -19,8 +21,6 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails nevershow
@@ -33,10 +33,19 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MI
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!include "MUI2.nsh"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+; Debian's NSIS lacks the usual side picture of the end page; NSIS's own stands in.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${NSISDIR}\Contrib\Graphics\Wizard\nsis3-metro.bmp"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\QXFreeGeomancy.exe"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
 
 ; A running program holds its executable: it cannot be replaced or removed until it ends.
 !macro REFUSE_WHILE_RUNNING un

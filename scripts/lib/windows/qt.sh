@@ -59,6 +59,15 @@ qxg_windows_fetch_qt_source() {
   (cd "$into" && apt-get "${options[@]}" source -qq qt6-base >/dev/null)
 }
 
+# The host's Qt, whose moc, rcc and uic a build for Windows runs, as Qt's CMake is told of it: one
+# option a line, from the host Qt itself.
+qxg_windows_qt_host_options() {
+  local prefix libs
+  prefix=$(qtpaths6 --query QT_INSTALL_PREFIX)
+  libs=$(qtpaths6 --query QT_INSTALL_LIBS)
+  printf '%s\n' "-DQT_HOST_PATH=$prefix" "-DQT_HOST_PATH_CMAKE_DIR=$libs/cmake"
+}
+
 # Prints the folder of Qt for Windows, building it first when there is none.
 qxg_windows_qt() {
   local prefix
@@ -68,7 +77,9 @@ qxg_windows_qt() {
     echo "$prefix"
     return 0
   fi
-  local root work source version
+  local root work source version options host
+  options=$(qxg_windows_qt_host_options)
+  mapfile -t host <<<"$options"
   root=$(qxg_windows_qt_root)
   work="$root/qt-$(qxg_windows_qt_digest).work"
   rm -rf "$work"
@@ -84,8 +95,7 @@ qxg_windows_qt() {
   cmake -S "$source" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$QXG_TOP/packaging/windows/mingw-w64-x86_64.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-    "${QXG_WINDOWS_QT_OPTIONS[@]}" >"$work/configure.log" 2>&1 ||
+    "${host[@]}" "${QXG_WINDOWS_QT_OPTIONS[@]}" >"$work/configure.log" 2>&1 ||
     { tail -n 40 "$work/configure.log" >&2; return 1; }
   cmake --build "$work/build" -j "$(nproc)" >"$work/build.log" 2>&1 ||
     { grep -m 20 -B 2 -A 10 'error' "$work/build.log" >&2; return 1; }
