@@ -3,7 +3,8 @@
 ;   makensis -DVERSION=... -DSIZE_KB=... -DFILES=install.nsh -DUNFILES=uninstall.nsh
 ;            -DICON=qxgeomancy.ico -DOUTFILE=...setup.exe installer.nsi
 ; No administrator rights: the program goes to %LOCALAPPDATA%\Programs\QX Geomancy, its
-; Start-menu entry and its uninstaller's entry to the user's own. The pages are Modern UI's: the
+; Start-menu entries (QX Geomancy and QX Geomancy Chart) and its uninstaller's entry to the
+; user's own. The pages are Modern UI's: the
 ; folder, the progress, and an end page that offers to start the program; the uninstaller asks,
 ; then shows its progress. /S installs and uninstalls silently. The uninstaller removes exactly
 ; the files the installer put down; the program's one setting (HKCU\Software\QXFreeGeomancy)
@@ -16,6 +17,7 @@ RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
 !define PRODUCT "QX Geomancy"
+!define CHART "QX Geomancy Chart"
 !define PUBLISHER "The QX Geomancy developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\QXGeomancy"
 
@@ -47,19 +49,22 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; A running program holds its executable: it cannot be replaced or removed until it ends.
-!macro REFUSE_WHILE_RUNNING un
-Function ${un}refuseWhileRunning
-  IfFileExists "$INSTDIR\QXFreeGeomancy.exe" 0 done
+; A running program holds its executable: it cannot be replaced or removed until it ends. (The
+; jumps count instructions, as a macro inserted twice in one function cannot carry labels.)
+!macro REFUSE_IF_RUNNING un program name
+  IfFileExists "$INSTDIR\${program}" 0 +8
   ClearErrors
-  FileOpen $0 "$INSTDIR\QXFreeGeomancy.exe" a
-  IfErrors 0 closed
-  MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} is running. Close it, then try again." /SD IDOK
+  FileOpen $0 "$INSTDIR\${program}" a
+  IfErrors 0 +4
+  MessageBox MB_OK|MB_ICONSTOP "${name} is running. Close it, then try again." /SD IDOK
   SetErrorLevel 2
   Quit
-closed:
   FileClose $0
-done:
+!macroend
+!macro REFUSE_WHILE_RUNNING un
+Function ${un}refuseWhileRunning
+  !insertmacro REFUSE_IF_RUNNING "${un}" "QXFreeGeomancy.exe" "${PRODUCT}"
+  !insertmacro REFUSE_IF_RUNNING "${un}" "qxgeomancy-chart.exe" "${CHART}"
 FunctionEnd
 !macroend
 !insertmacro REFUSE_WHILE_RUNNING ""
@@ -74,6 +79,8 @@ Section "Install"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
   CreateShortCut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\QXFreeGeomancy.exe" "" \
     "$INSTDIR\QXFreeGeomancy.exe" 0
+  CreateShortCut "$SMPROGRAMS\${CHART}.lnk" "$INSTDIR\qxgeomancy-chart.exe" "" \
+    "$INSTDIR\qxgeomancy-chart.exe" 0
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -93,5 +100,6 @@ Section "Uninstall"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  Delete "$SMPROGRAMS\${CHART}.lnk"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

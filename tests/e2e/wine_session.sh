@@ -14,9 +14,11 @@
 #   - closing leads to the exit window, kept on top; its Exit ends the process with status 0;
 #   - with a stored date 15 days old the update question comes; garbage in the value is replaced;
 #   - logging off ends the program with status 0, without the exit window;
+#   - QX Geomancy Chart from its own Start-menu entry: a cast by keyboard, its picture saved
+#     through the file dialog, and its journal in the user's data folder listed by the caster;
 #   - an uninstall while the program runs is refused;
 #   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000);
-#   - the silent uninstall leaves no file or entry behind but the user's one setting.
+#   - the silent uninstall leaves no file or entry behind but the user's setting and journal.
 # QXG_FORUM_HOST and QXG_PROGRAM_HOST name the hosts the program was built with.
 set -eu
 
@@ -40,6 +42,11 @@ wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$QXG_STAND_IN_XDG_
 installed="$WINEPREFIX/drive_c/users/Zoë/AppData/Local/Programs/QX Geomancy"
 program="C:\\users\\Zoë\\AppData\\Local\\Programs\\QX Geomancy\\QXFreeGeomancy.exe"
 menu_entry="$WINEPREFIX/drive_c/users/Zoë/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/QX Geomancy.lnk"
+chart="C:\\users\\Zoë\\AppData\\Local\\Programs\\QX Geomancy\\qxgeomancy-chart.exe"
+chart_entry="${menu_entry%.lnk} Chart.lnk"
+chart_journal='C:\users\Zoë\AppData\Roaming\QXGeomancy\QX Geomancy Chart\journal.jsonl'
+chart_journal_file="$WINEPREFIX/drive_c/users/Zoë/AppData/Roaming/QXGeomancy/QX Geomancy Chart/journal.jsonl"
+chart_picture="$WINEPREFIX/drive_c/users/Zoë/chart.svg"
 
 stored_date() {
   wine reg query "$setting" /v Duration 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'
@@ -54,6 +61,7 @@ wine "$setup" /S
 wineserver -w
 [ -f "$installed/QXFreeGeomancy.exe" ] || fail "nothing installed in $installed"
 [ -f "$menu_entry" ] || fail "no Start-menu entry"
+[ -f "$chart_entry" ] || fail "no Start-menu entry for QX Geomancy Chart"
 wine reg query "$uninstall_key" /v DisplayVersion | grep -q '1\.0' || fail "not in the installed programs"
 
 echo "First start: no question, today stored; a reading by keyboard names the Judge"
@@ -137,6 +145,28 @@ wait_for_program_window "$fifth" main >/dev/null
 wineboot --end-session --shutdown
 ends "$fifth" 0
 
+echo "QX Geomancy Chart: a cast by keyboard, its picture saved, its journal listed by the caster"
+wine "$chart" &
+sixth=$!
+wait_until "QX Geomancy Chart shows no window" test -n "$(windows "$sixth" "QX Geomancy Chart")"
+chart_window=$(windows "$sixth" "QX Geomancy Chart")
+press "$chart_window" alt+q
+type_text "Will it rain?"
+press "$chart_window" alt+t 7 ctrl+r
+wait_until "the chart program's journal was not written" test -s "$chart_journal_file"
+press "$chart_window" alt+f s
+wait_until "no Save Picture As dialog" test -n "$(windows "$sixth" "Save Picture As")"
+focus "$(windows "$sixth" "Save Picture As")"
+type_text 'C:\users\Zoë\chart.svg'
+xdotool key Return
+wait_until "the picture was not saved" test -s "$chart_picture"
+grep -qF '>Will it rain?</text>' "$chart_picture" || fail "the saved picture lacks the question"
+press "$chart_window" ctrl+q
+ends "$sixth" 0
+listed=$(wine "$installed/qxgeomancy-cast.exe" --journal "$chart_journal" --list | tr -d '\r')
+[ "$(wc -l <<<"$listed")" -eq 1 ] && grep -q 'Will it rain?$' <<<"$listed" ||
+  fail "the Windows caster lists: $listed"
+
 echo "The outside monkey against the installed program"
 printf '#!/bin/sh\nexec wine "%s"\n' "$program" >"$HOME/installed-program"
 chmod +x "$HOME/installed-program"
@@ -148,6 +178,8 @@ wine "$installed/Uninstall.exe" /S
 wineserver -w
 [ ! -e "$installed" ] || fail "left behind: $(find "$installed")"
 [ ! -e "$menu_entry" ] || fail "the Start-menu entry is left behind"
+[ ! -e "$chart_entry" ] || fail "the chart program's Start-menu entry is left behind"
+[ -s "$chart_journal_file" ] || fail "the chart program's journal went with the program"
 ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry is left behind"
 [ "$(stored_date)" = "$today" ] || fail "the user's setting went with the program"
 echo "PASS"
