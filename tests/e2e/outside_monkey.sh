@@ -62,7 +62,7 @@ defect() {
 
 start() {
   # The update question is due on a date written in this locale's format (see below).
-  (exec env LC_ALL=en_US.UTF-8 "${run[@]}" "$program" 2>"$logs/$BASHPID") &
+  (exec "${run[@]}" env LC_ALL=en_US.UTF-8 "$program" 2>"$logs/$BASHPID") &
   started[$!]=$SECONDS
   note "start $!"
 }
