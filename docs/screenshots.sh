@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# docs/screenshots.sh [BUILD_DIR]: takes the README's pictures of the four windows from the real
-# program on a private X server (no window manager, so no title bars): the casting window after a
-# whole reading, the result window, the About window and the exit window. Needs a build of the
-# program (default build/), and xwd and ImageMagick's convert on the PATH.
+# docs/screenshots.sh [BUILD_DIR]: takes the README's pictures from the real programs on a private
+# X server (no window manager, so no title bars): the casting window after a whole reading, the
+# result window, the About window and the exit window, then QX Geomancy Chart's window after a
+# cast for a question about the seventh house. Needs a build of the programs (default build/),
+# xwd (Debian package x11-apps) and ImageMagick's convert (package imagemagick).
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}
+# ImageMagick's own convert, whatever else of that name comes first on the PATH.
+export PATH="/usr/bin:$PATH"
 if [ -z "${QXG_OPENED_RECORD:-}" ]; then
   exec tests/e2e/run_under_xvfb.sh "$PWD/docs/screenshots.sh" "$build"
 fi
@@ -53,3 +56,19 @@ sleep 0.5
 shoot "$exit_window" exit-window.png
 press "$exit_window" alt+x
 ends "$program" 0
+
+"$build/chart/qxgeomancy-chart" &
+chart=$!
+chart_shown() { [ -n "$(windows "$chart" "QX Geomancy Chart")" ]; }
+wait_until "no chart window" chart_shown
+chart_window=$(windows "$chart" "QX Geomancy Chart")
+xdotool windowsize --sync "$chart_window" 1200 800
+press "$chart_window" alt+q
+type_text "Will the house by the river sell this year?"
+press "$chart_window" alt+t 7 ctrl+r
+wait_until "no reading in the journal" test -s "$XDG_DATA_HOME/QXGeomancy/QX Geomancy Chart/journal.jsonl"
+press "$chart_window" alt+q Home  # the question from its beginning
+sleep 0.5
+shoot "$chart_window" chart-window.png
+press "$chart_window" ctrl+q
+ends "$chart" 0

@@ -8,6 +8,7 @@ QXG_PACKAGES=(
   fonts-dejavu-core
   librsvg2-bin  # rsvg-convert: the judge of the chart program's drawing
   xvfb xdotool x11-utils libxcb1-dev libxcb-damage0-dev
+  xclip  # the clipboard, as the chart program's test reads it
   desktop-file-utils appstream dpkg-dev file  # the desktop files' validators, CPack's .deb tools
   lintian groff-base  # the package as Debian checks it, and its manual pages
 )

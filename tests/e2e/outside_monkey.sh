@@ -2,17 +2,18 @@
 # SPDX-License-Identifier: MIT
 # outside_monkey.sh PROGRAM CLOSE_WINDOW EVENTS SEED
 #
-# Random input from outside against the real program on the private X server of
-# run_under_xvfb.sh, as a careless user would give it: clicks anywhere in its windows, keys and
-# access keys, typed texts of up to 10,000 characters (characters that no key carries make
-# xdotool remap a key for a moment), close requests, now and then a second start, and a new start
-# whenever the program has ended (sometimes with the update question due). The same SEED makes
-# the same choices; the program's timing still varies.
+# Random input from outside against the real program, QXFreeGeomancy or qxgeomancy-chart, on the
+# private X server of run_under_xvfb.sh, as a careless user would give it: clicks anywhere in its
+# windows, keys and access keys, typed texts of up to 10,000 characters (characters that no key
+# carries make xdotool remap a key for a moment), close requests, now and then a second start, and
+# a new start whenever the program has ended (sometimes with the desktop program's update question
+# due). The chart program's file dialogs reach the whole file system: it runs confined to the
+# test's own folders (confine.sh). The same SEED makes the same choices; the timing still varies.
 #
 # After every 25 events: each ended process ended with status 0 and no sanitizer report; no
 # process goes without a window for more than 2 seconds; only the program's own addresses
-# reached the stand-in browser; the settings file holds nothing but the one setting. A failure
-# says which seed and event, and shows the last events and the process's standard error.
+# reached the stand-in browser; the settings file holds nothing but the program's own settings.
+# A failure says which seed and event, and shows the last events and the process's standard error.
 set -eu
 
 program=$1 close_window=$2 events=$3 seed=$4
@@ -28,6 +29,18 @@ keys=(Tab shift+Tab Return KP_Enter Escape space F10 Up Down Left Right Home End
 pools=('abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,-'
   "'\"&=#%+?/\\<>;:@,!\$*()[]{}|^\`~ " 'éèüßñÆøå日本語한국어العربيةעברית🎲😀ë ')
 hosts="($QXG_FORUM_HOST|$QXG_HELP_HOST|$QXG_PROGRAM_HOST)"
+settings_lines='^(\[Settings\]|Duration=[0-9/]*|)$'
+run=()
+chart=
+if [ "${program##*/}" = qxgeomancy-chart ]; then
+  chart=1
+  settings="$XDG_CONFIG_HOME/QXGeomancy/QX Geomancy Chart.conf"
+  settings_lines='^(\[General\]|geometry=@ByteArray\(.*\)|querent=[0-9]+|quesited=[0-9]+|journal=.+|)$'
+  run=("$(dirname "$0")/confine.sh" "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+    "$XDG_RUNTIME_DIR" --)
+  keys+=(ctrl+r ctrl+e ctrl+o ctrl+shift+s ctrl+shift+e ctrl+p ctrl+q alt+e alt+r alt+c alt+q
+    alt+t alt+j)
+fi
 
 declare -A started=()  # pid -> the time it started, and "w" once it has shown a window
 history=()
@@ -49,7 +62,7 @@ defect() {
 
 start() {
   # The update question is due on a date written in this locale's format (see below).
-  (exec env LC_ALL=en_US.UTF-8 "$program" 2>"$logs/$BASHPID") &
+  (exec "${run[@]}" env LC_ALL=en_US.UTF-8 "$program" 2>"$logs/$BASHPID") &
   started[$!]=$SECONDS
   note "start $!"
 }
@@ -128,13 +141,13 @@ check() {
   done
   grep -v -q -E "^https?://$hosts(/|\$)" "$QXG_OPENED_RECORD" &&
     defect "an address not the program's: $(grep -v -E "^https?://$hosts(/|\$)" "$QXG_OPENED_RECORD")"
-  [ ! -e "$settings" ] || ! grep -v -q -E '^(\[Settings\]|Duration=[0-9/]*|)$' "$settings" ||
+  [ ! -e "$settings" ] || ! grep -v -q -E "$settings_lines" "$settings" ||
     defect "the settings file holds: $(cat "$settings")"
 }
 
 while [ "$event" -lt "$events" ]; do
   if [ "${#started[@]}" -eq 0 ]; then
-    if [ $((RANDOM % 4)) -eq 0 ] && [ -e "$settings" ]; then
+    if [ $((RANDOM % 4)) -eq 0 ] && [ -e "$settings" ] && [ -z "$chart" ]; then
       printf '[Settings]\nDuration=%s\n' "$(date -d '30 days ago' +%-m/%-d/%Y)" >"$settings"
     fi
     start

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# debian_package_test.sh BUILD_DIR SOURCE_DIR APP_ID VERSION
+# debian_package_test.sh BUILD_DIR SOURCE_DIR APP_ID CHART_APP_ID VERSION
 #
 # Builds the Debian package of BUILD_DIR with CPack into a folder of its own and checks it as
-# apt would meet it: its name and version, its dependencies (the Qt 6 widget libraries found by
-# dpkg-shlibdeps, and xdg-utils for the browser), exactly the files an installation should hold,
-# that the menu entry, the icon and the AppStream metadata name one another, and, where lintian
-# is installed, that lintian finds neither an error nor a warning.
+# apt would meet it: its name and version, its dependencies (the Qt 6 widget and print libraries
+# found by dpkg-shlibdeps, and xdg-utils for the browser), exactly the files an installation
+# should hold, that each desktop program's menu entry, the icon and its AppStream metadata name
+# one another, and, where lintian is installed, that lintian finds neither an error nor a
+# warning.
 set -euo pipefail
-build=$1 source=$2 app_id=$3 version=$4
+build=$1 source=$2 app_id=$3 chart_id=$4 version=$5
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qxg-deb.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -30,7 +31,7 @@ arch=$(dpkg --print-architecture)
 [ "$(dpkg-deb -f "$deb" Package)" = qxgeomancy ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version $(dpkg-deb -f "$deb" Version)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 xdg-utils; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 xdg-utils; do
   [[ ", $depends," =~ ,\ $needed[\ ,] ]] || fail "Depends lacks $needed: $depends"
 done
 
@@ -38,13 +39,17 @@ done
 {
   echo ./usr/bin/QXFreeGeomancy
   echo ./usr/bin/qxgeomancy-cast
-  echo "./usr/share/applications/$app_id.desktop"
-  echo "./usr/share/metainfo/$app_id.metainfo.xml"
+  echo ./usr/bin/qxgeomancy-chart
+  for id in "$app_id" "$chart_id"; do
+    echo "./usr/share/applications/$id.desktop"
+    echo "./usr/share/metainfo/$id.metainfo.xml"
+  done
   echo ./usr/share/bash-completion/completions/qxgeomancy-cast
   echo ./usr/share/doc/qxgeomancy/changelog.gz
   echo ./usr/share/doc/qxgeomancy/copyright
   echo ./usr/share/man/man1/QXFreeGeomancy.1.gz
   echo ./usr/share/man/man1/qxgeomancy-cast.1.gz
+  echo ./usr/share/man/man1/qxgeomancy-chart.1.gz
   for size in 16 24 32 48 64 128 256; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
   done
@@ -53,26 +58,29 @@ done
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
 diff -u "$work/expected" "$work/files" >&2 || fail "the package's files differ from the list above"
 
-# What the desktop reads from the installed files must point at the installed files.
+# What the desktop reads from the installed files must point at the installed files: each menu
+# entry starts an installed, stripped program and shows the one icon; each metainfo launches its
+# entry and names screenshots kept in docs/ (and published on the site).
 dpkg-deb -x "$deb" "$work/root"
-entry="$work/root/usr/share/applications/$app_id.desktop"
-exec_line=$(sed -n 's/^Exec=//p' "$entry")
-[ -n "$exec_line" ] && [ -x "$work/root/usr/bin/${exec_line%% *}" ] ||
-  fail "Exec=$exec_line is not an installed program"
-[ "$(sed -n 's/^Icon=//p' "$entry")" = "$app_id" ] || fail "Icon= is not $app_id"
-metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
-grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id"
-grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
-  fail "the metainfo does not launch $app_id.desktop"
-# The screenshots the metainfo names are the ones kept in docs/ (and published on the site).
-shots=$(sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo")
-[ -n "$shots" ] || fail "the metainfo names no screenshot"
-for shot in $shots; do
-  [ -f "$source/docs/$shot" ] || fail "screenshot $shot is not in docs/"
+for id in "$app_id" "$chart_id"; do
+  entry="$work/root/usr/share/applications/$id.desktop"
+  exec_line=$(sed -n 's/^Exec=//p' "$entry")
+  program="$work/root/usr/bin/${exec_line%% *}"
+  [ -n "$exec_line" ] && [ -x "$program" ] || fail "$id: Exec=$exec_line is not an installed program"
+  file -b "$program" | grep -q ", stripped" || fail "${exec_line%% *} is not stripped"
+  [ "$(sed -n 's/^Icon=//p' "$entry")" = "$app_id" ] || fail "$id: Icon= is not $app_id"
+  metainfo="$work/root/usr/share/metainfo/$id.metainfo.xml"
+  grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+  shots=$(sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo")
+  [ -n "$shots" ] || fail "$id: the metainfo names no screenshot"
+  for shot in $shots; do
+    [ -f "$source/docs/$shot" ] || fail "screenshot $shot is not in docs/"
+  done
+  grep -q "<release version=\"$version\" date=\"[0-9-]*\"/>" "$metainfo" ||
+    fail "$id: the metainfo has no release $version with a date"
 done
-file -b "$work/root/usr/bin/QXFreeGeomancy" | grep -q ", stripped" || fail "QXFreeGeomancy is not stripped"
-grep -q "<release version=\"$version\" date=\"[0-9-]*\"/>" "$metainfo" ||
-  fail "the metainfo has no release $version with a date"
 
 if command -v lintian >/dev/null 2>&1; then
   lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
