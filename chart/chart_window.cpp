@@ -136,8 +136,10 @@ void ChartWindow::createActions() {
                         &ChartWindow::enterFigures, QKeySequence(Qt::CTRL | Qt::Key_E));
   openJournalAction_ = action(QStringLiteral("&Open Journal..."), QStringLiteral("openJournal"),
                               &ChartWindow::chooseJournal, QKeySequence::Open);
+  // Not QKeySequence::SaveAs, which has no key on Windows nor on a plain X11 desktop.
   savePictureAction_ = action(QStringLiteral("&Save Picture As..."), QStringLiteral("savePicture"),
-                              &ChartWindow::savePicture, QKeySequence::SaveAs);
+                              &ChartWindow::savePicture,
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   exportPdfAction_ = action(QStringLiteral("&Export PDF..."), QStringLiteral("exportPdf"),
                             &ChartWindow::exportPdf, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
   printAction_ = action(QStringLiteral("&Print..."), QStringLiteral("print"), &ChartWindow::print,
@@ -196,7 +198,7 @@ QWidget* ChartWindow::createReadingPanel() {
   auto* castButton = new QPushButton(QStringLiteral("&Cast"), panel);
   castButton->setObjectName(QStringLiteral("cast"));
   connect(castButton, &QPushButton::clicked, this, &ChartWindow::cast);
-  auto* enterButton = new QPushButton(QStringLiteral("&Enter Figures..."), panel);
+  auto* enterButton = new QPushButton(QStringLiteral("E&nter Figures..."), panel);
   enterButton->setObjectName(QStringLiteral("enterFigures"));
   connect(enterButton, &QPushButton::clicked, this, &ChartWindow::enterFigures);
 
@@ -274,6 +276,7 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
   settings.setValue(QStringLiteral("journal"), journalPath_);
   settings.sync();
   event->accept();
+  emit closed();
 }
 
 geomancy::AnalysisRequest ChartWindow::request() const {

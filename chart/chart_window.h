@@ -55,6 +55,10 @@ class ChartWindow final : public QMainWindow {
   void cast();
   void enterFigures();
 
+ signals:
+  // The window has closed: the program ends with it.
+  void closed();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 

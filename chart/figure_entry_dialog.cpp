@@ -30,6 +30,12 @@ QString rowDescription(int mother, int row) {
   return QStringLiteral("Mother %1, %2").arg(mother + 1).arg(QLatin1String(kRowNames[row]));
 }
 
+// Row `at` (Mother 1's head first) of one point: its bit in the Mother's mask.
+void addPoint(FigureEntryDialog::Mothers& mothers, int at) {
+  auto& mother = mothers[static_cast<std::size_t>(at / kRowsPerFigure)];
+  mother = static_cast<geomancy::FigureMask>(mother | (1u << (at % kRowsPerFigure)));
+}
+
 // A row of a Mother's points: unknown until clicked or typed; a click turns it between one point
 // and two, the keys 1 and 2 set it.
 class PointRow final : public QPushButton {
@@ -160,7 +166,7 @@ std::optional<FigureEntryDialog::Mothers> FigureEntryDialog::mothersFromCounts()
     if (text.isEmpty() || !countProblem(text).isEmpty()) return std::nullopt;
     // An odd count is one point, the bit of a row with one point.
     const int lastDigit = text.back().digitValue();
-    if (lastDigit % 2 == 1) mothers[at / kRowsPerFigure] |= 1u << (at % kRowsPerFigure);
+    if (lastDigit % 2 == 1) addPoint(mothers, at);
   }
   return mothers;
 }
@@ -170,7 +176,7 @@ std::optional<FigureEntryDialog::Mothers> FigureEntryDialog::mothersFromPoints()
   for (int at = 0; at < kRows; ++at) {
     const int points = static_cast<const PointRow*>(points_[at])->points();
     if (points == 0) return std::nullopt;
-    if (points == 1) mothers[at / kRowsPerFigure] |= 1u << (at % kRowsPerFigure);
+    if (points == 1) addPoint(mothers, at);
   }
   return mothers;
 }

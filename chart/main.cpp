@@ -29,6 +29,10 @@ int main(int argc, char** argv) {
   ChartWindow window({random,
                       [] { return formats::CastTime::at(std::chrono::system_clock::now()); },
                       dialogs, settings});
+  // Ended when the window closes, not when the last window has: a popup opened by an event queued
+  // behind the close (a house list, say) would otherwise call the automatic end off for good.
+  QObject::connect(&window, &ChartWindow::closed, &application, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
   window.show();
   tuning.programStarted(&window);
   return QApplication::exec();
