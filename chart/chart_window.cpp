@@ -299,9 +299,9 @@ std::optional<std::string> ChartWindow::question() {
 }
 
 void ChartWindow::cast() {
-  const std::optional<std::string> asked = question();
-  if (!asked) return;
-  keep(geomancy::castMothers(seams_.random), false);
+  if (const std::optional<std::string> asked = question()) {
+    keep(geomancy::castMothers(seams_.random), *asked, false);
+  }
 }
 
 void ChartWindow::enterFigures() {
@@ -309,13 +309,12 @@ void ChartWindow::enterFigures() {
   if (!asked) return;
   FigureEntryDialog dialog(this);
   if (dialog.exec() != QDialog::Accepted || !dialog.mothers()) return;
-  keep(*dialog.mothers(), true);
+  keep(*dialog.mothers(), *asked, true);
 }
 
 void ChartWindow::keep(const std::array<geomancy::FigureMask, geomancy::kMotherCount>& mothers,
-                       bool byHand) {
-  journal::Entry entry{mothers, request(), question().value_or(std::string()), seams_.now(),
-                       byHand};
+                       const std::string& question, bool byHand) {
+  journal::Entry entry{mothers, request(), question, seams_.now(), byHand};
   display(entry);
   QDir().mkpath(QFileInfo(journalPath_).absolutePath());
   if (const std::error_code error = journal::appendEntry(journalPath_.toStdString(), entry)) {

@@ -73,7 +73,8 @@ class ChartWindow final : public QMainWindow {
   // The question as typed, or nothing (and its problem shown) when it cannot be asked.
   [[nodiscard]] std::optional<std::string> question();
   // Shows the reading and adds it to the journal.
-  void keep(const std::array<geomancy::FigureMask, geomancy::kMotherCount>& mothers, bool byHand);
+  void keep(const std::array<geomancy::FigureMask, geomancy::kMotherCount>& mothers,
+            const std::string& question, bool byHand);
   void display(const journal::Entry& entry);
   void judgeAgain();
   void showSelected();

@@ -118,6 +118,10 @@ class ChartWindowTest : public QObject {
 
 void ChartWindowTest::aCastIsJudgedAsTheCasterJudgesIt() {
   open();
+  // A question the caster would refuse casts nothing, and says why beside the field.
+  castTheWorkedMothers(QStringLiteral("A bell\a?"));
+  QCOMPARE(random_->drawsTaken(), std::size_t{0});
+  QVERIFY(child<QLabel>(*window_, "questionProblem")->text().contains(QStringLiteral("control")));
   chooseHouse(*window_, "quesited", 7);
   castTheWorkedMothers(QStringLiteral("Will the house \"sell\"?"));
   QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses", "--quesited", "7",
