@@ -30,9 +30,12 @@ int main(int argc, char** argv) {
                       [] { return formats::CastTime::at(std::chrono::system_clock::now()); },
                       dialogs, settings});
   // Ended when the window closes, not when the last window has: a popup opened by an event queued
-  // behind the close (a house list, say) would otherwise call the automatic end off for good.
-  QObject::connect(&window, &ChartWindow::closed, &application, &QCoreApplication::quit,
-                   Qt::QueuedConnection);
+  // behind the close (a house list, say) would otherwise call the automatic end off for good. By
+  // exit(), not quit(), which Qt 6 turns into a request to close every window, and a window (a
+  // dialog still open) may refuse it.
+  QObject::connect(
+      &window, &ChartWindow::closed, &application, [] { QCoreApplication::exit(0); },
+      Qt::QueuedConnection);
   window.show();
   tuning.programStarted(&window);
   return QApplication::exec();
