@@ -11,7 +11,6 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,15 +18,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QTreeView>
 #include <QVBoxLayout>
-
-#include <array>
 
 #include "chart_dialogs.h"
 #include "chart_layout.h"
@@ -37,7 +31,8 @@
 #include "chart_view.h"
 #include "figure_entry_dialog.h"
 #include "file_by_name.h"
-#include "journal_model.h"
+#include "house_boxes.h"
+#include "journal_panel.h"
 #include "problem_label.h"
 #include "reading_caster.h"
 #include "user_text.h"
@@ -45,48 +40,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("QX Geomancy Chart");
-
-// What each house is asked about.
-constexpr std::array<const char*, geomancy::kHouseCount> kHouseMatters{
-    "the querent: life, body, character",
-    "money, possessions, gain, theft",
-    "brothers and sisters, neighbours, short journeys, letters",
-    "father, home, land, hidden things, the end of the matter",
-    "children, pregnancy, pleasure, news",
-    "illness, servants, small animals",
-    "marriage, partners, open enemies, lawsuits, thieves",
-    "death, inheritance, others' money",
-    "long journeys, religion, learning, dreams",
-    "honours, office, career, authority",
-    "friends, hopes, patrons",
-    "secret enemies, prison, sorrow, large animals",
-};
-
-// The houses listed with what each is asked about; the quesited's may be none (data 0).
-void fillHouses(QComboBox* houses, bool withNone) {
-  // The list shows each house whole; the box itself need not be as wide.
-  houses->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  houses->setMinimumContentsLength(16);
-  if (withNone) houses->addItem(QStringLiteral("None"), 0);
-  for (int house = 1; house <= geomancy::kHouseCount; ++house) {
-    houses->addItem(QStringLiteral("%1: %2").arg(house).arg(QLatin1String(kHouseMatters[house - 1])),
-                    house);
-  }
-}
-
-// The house that `other` holds cannot be chosen in `houses`: the two are never the same.
-void keepApart(QComboBox* houses, const QComboBox* other) {
-  auto* model = qobject_cast<QStandardItemModel*>(houses->model());
-  for (int row = 0; row < houses->count(); ++row) {
-    const int house = houses->itemData(row).toInt();
-    model->item(row)->setEnabled(house == 0 || house != other->currentData().toInt());
-  }
-}
-
-void selectHouse(QComboBox* houses, int house) {
-  const int row = houses->findData(house);
-  if (row >= 0) houses->setCurrentIndex(row);
-}
 
 }  // namespace
 
@@ -187,11 +140,11 @@ QWidget* ChartWindow::createReadingPanel() {
   querent_ = new QComboBox(panel);
   querent_->setObjectName(QStringLiteral("querent"));
   querent_->setAccessibleName(QStringLiteral("The querent's house"));
-  fillHouses(querent_, false);
+  house_boxes::fill(*querent_, false);
   quesited_ = new QComboBox(panel);
   quesited_->setObjectName(QStringLiteral("quesited"));
   quesited_->setAccessibleName(QStringLiteral("The quesited's house"));
-  fillHouses(quesited_, true);
+  house_boxes::fill(*quesited_, true);
   for (QComboBox* houses : {querent_, quesited_}) {
     connect(houses, &QComboBox::currentIndexChanged, this, &ChartWindow::judgeAgain);
   }
@@ -213,54 +166,17 @@ QWidget* ChartWindow::createReadingPanel() {
   auto* layout = new QVBoxLayout(panel);
   layout->addLayout(form);
   layout->addLayout(buttons);
-  layout->addWidget(createJournalPanel(), 1);
-  return panel;
-}
-
-QWidget* ChartWindow::createJournalPanel() {
-  auto* panel = new QWidget(this);
-  filter_ = new QLineEdit(panel);
-  filter_->setObjectName(QStringLiteral("filter"));
-  filter_->setAccessibleName(QStringLiteral("Filter the readings by their question"));
-  filter_->setPlaceholderText(QStringLiteral("Filter by question"));
-  filter_->setClearButtonEnabled(true);
-  journal_ = new JournalModel(this);
-  filtered_ = new QSortFilterProxyModel(this);
-  filtered_->setSourceModel(journal_);
-  filtered_->setFilterKeyColumn(JournalModel::Question);
-  filtered_->setFilterCaseSensitivity(Qt::CaseInsensitive);
-  connect(filter_, &QLineEdit::textChanged, filtered_, &QSortFilterProxyModel::setFilterFixedString);
-  readings_ = new QTreeView(panel);
-  readings_->setObjectName(QStringLiteral("readings"));
-  readings_->setAccessibleName(QStringLiteral("Readings in the journal, newest first"));
-  readings_->setModel(filtered_);
-  readings_->setRootIsDecorated(false);
-  readings_->setUniformRowHeights(true);
-  readings_->setAllColumnsShowFocus(true);
-  readings_->header()->setStretchLastSection(true);
-  readings_->header()->setSectionResizeMode(JournalModel::CastAt, QHeaderView::ResizeToContents);
-  readings_->header()->setSectionResizeMode(JournalModel::Judge, QHeaderView::ResizeToContents);
-  connect(readings_, &QTreeView::activated, this, &ChartWindow::showSelected);
-  auto* label = new QLabel(QStringLiteral("&Journal:"), panel);
-  label->setBuddy(readings_);
-  auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(label);
-  layout->addWidget(filter_);
-  layout->addWidget(readings_, 1);
+  journal_ = new JournalPanel(panel);
+  connect(journal_, &JournalPanel::chosen, this, &ChartWindow::showChosen);
+  layout->addWidget(journal_, 1);
   return panel;
 }
 
 void ChartWindow::restoreSettings() {
   QSettings& settings = seams_.settings;
   restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
-  const QSignalBlocker querentQuiet(querent_);
-  const QSignalBlocker quesitedQuiet(quesited_);
-  selectHouse(querent_, settings.value(QStringLiteral("querent"), 1).toInt());
-  selectHouse(quesited_, settings.value(QStringLiteral("quesited"), 0).toInt());
-  if (querent_->currentData() == quesited_->currentData()) selectHouse(quesited_, 0);
-  keepApart(querent_, quesited_);
-  keepApart(quesited_, querent_);
+  house_boxes::select(*querent_, *quesited_, settings.value(QStringLiteral("querent"), 1).toInt(),
+                      settings.value(QStringLiteral("quesited"), 0).toInt());
   const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   journalPath_ = settings
                      .value(QStringLiteral("journal"),
@@ -277,14 +193,6 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
   settings.sync();
   event->accept();
   emit closed();
-}
-
-geomancy::AnalysisRequest ChartWindow::request() const {
-  geomancy::AnalysisRequest request{true, std::nullopt};
-  const int querent = querent_->currentData().toInt();
-  const int quesited = quesited_->currentData().toInt();
-  if (quesited != 0 && quesited != querent) request.question = {querent, quesited};
-  return request;
 }
 
 std::optional<std::string> ChartWindow::question() {
@@ -314,7 +222,8 @@ void ChartWindow::enterFigures() {
 
 void ChartWindow::keep(const std::array<geomancy::FigureMask, geomancy::kMotherCount>& mothers,
                        const std::string& question, bool byHand) {
-  journal::Entry entry{mothers, request(), question, seams_.now(), byHand};
+  journal::Entry entry{mothers, house_boxes::request(*querent_, *quesited_), question,
+                       seams_.now(), byHand};
   display(entry);
   QDir().mkpath(QFileInfo(journalPath_).absolutePath());
   if (const std::error_code error = journal::appendEntry(journalPath_.toStdString(), entry)) {
@@ -342,61 +251,36 @@ void ChartWindow::display(const journal::Entry& entry) {
 }
 
 void ChartWindow::judgeAgain() {
-  keepApart(querent_, quesited_);
-  keepApart(quesited_, querent_);
+  house_boxes::keepApart(*querent_, *quesited_);
   if (!shown_) return;
   journal::Entry entry = *shown_;
-  entry.request = request();
+  entry.request = house_boxes::request(*querent_, *quesited_);
   display(entry);
 }
 
-void ChartWindow::showSelected() {
-  const QModelIndex index = filtered_->mapToSource(readings_->currentIndex());
-  if (!index.isValid()) return;
-  const journal::Entry entry = journal_->entry(index);
-  {
-    const QSignalBlocker querentQuiet(querent_);
-    const QSignalBlocker quesitedQuiet(quesited_);
-    selectHouse(querent_, entry.request.question ? entry.request.question->querent : 1);
-    selectHouse(quesited_, entry.request.question ? entry.request.question->quesited : 0);
-    keepApart(querent_, quesited_);
-    keepApart(quesited_, querent_);
-  }
+void ChartWindow::showChosen(const journal::Entry& entry) {
+  const auto& houses = entry.request.question;
+  house_boxes::select(*querent_, *quesited_, houses ? houses->querent : 1,
+                      houses ? houses->quesited : 0);
   question_->setText(QString::fromStdString(entry.question));
   display(entry);
 }
 
 void ChartWindow::openJournal(const QString& path) {
   journalPath_ = path;
-  std::vector<journal::Entry> entries;
-  std::uint64_t damaged = 0;
-  std::uint64_t firstDamaged = 0;
-  std::error_code error;
-  const QFileInfo file(path);
-  if (file.isDir()) {
-    error = std::make_error_code(std::errc::is_a_directory);
-  } else if (file.exists() && !file.isFile()) {
-    // A device or a pipe may never end: only a file is read as a journal.
-    error = std::make_error_code(std::errc::invalid_argument);
-  } else if (file.exists()) {
-    error = journal::readEntries(
-        path.toStdString(), [&entries](const journal::Entry& entry) { entries.push_back(entry); },
-        [&](std::uint64_t line, std::string_view) {
-          if (damaged++ == 0) firstDamaged = line;
-        });
-  }
-  journal_->setEntries(std::move(entries));
-  if (error) {
+  JournalContents contents = readJournalFile(path);
+  journal_->setEntries(std::move(contents.entries));
+  if (contents.error) {
     seams_.dialogs.report(this, QStringLiteral("The journal \"%1\" cannot be read: %2.")
-                                    .arg(path, QString::fromStdString(error.message())));
-  } else if (damaged > 0) {
+                                    .arg(path, QString::fromStdString(contents.error.message())));
+  } else if (contents.damaged > 0) {
     seams_.dialogs.report(
         this, QStringLiteral("The journal \"%1\" has %2 damaged %3, skipped and left as they "
                              "are; the first is line %4.")
                   .arg(path)
-                  .arg(damaged)
-                  .arg(damaged == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
-                  .arg(firstDamaged));
+                  .arg(contents.damaged)
+                  .arg(contents.damaged == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                  .arg(contents.firstDamaged));
   }
 }
 

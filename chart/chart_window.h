@@ -12,15 +12,13 @@
 
 class ChartDialogs;
 class ChartView;
-class JournalModel;
+class JournalPanel;
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QSettings;
-class QSortFilterProxyModel;
-class QTreeView;
 
 namespace geomancy {
 class RandomSource;
@@ -66,10 +64,8 @@ class ChartWindow final : public QMainWindow {
   void createActions();
   void createMenus();
   QWidget* createReadingPanel();
-  QWidget* createJournalPanel();
   void restoreSettings();
 
-  [[nodiscard]] geomancy::AnalysisRequest request() const;
   // The question as typed, or nothing (and its problem shown) when it cannot be asked.
   [[nodiscard]] std::optional<std::string> question();
   // Shows the reading and adds it to the journal.
@@ -77,7 +73,7 @@ class ChartWindow final : public QMainWindow {
             const std::string& question, bool byHand);
   void display(const journal::Entry& entry);
   void judgeAgain();
-  void showSelected();
+  void showChosen(const journal::Entry& entry);
 
   void savePicture();
   void exportPdf();
@@ -96,10 +92,7 @@ class ChartWindow final : public QMainWindow {
   QComboBox* quesited_ = nullptr;
   ChartView* chart_ = nullptr;
   QPlainTextEdit* judgement_ = nullptr;
-  QLineEdit* filter_ = nullptr;
-  QTreeView* readings_ = nullptr;
-  JournalModel* journal_ = nullptr;
-  QSortFilterProxyModel* filtered_ = nullptr;
+  JournalPanel* journal_ = nullptr;
 
   QAction* castAction_ = nullptr;
   QAction* enterAction_ = nullptr;

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "house_boxes.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+
+#include <array>
+
+namespace house_boxes {
+namespace {
+
+// What each house is asked about.
+constexpr std::array<const char*, geomancy::kHouseCount> kHouseMatters{
+    "the querent: life, body, character",
+    "money, possessions, gain, theft",
+    "brothers and sisters, neighbours, short journeys, letters",
+    "father, home, land, hidden things, the end of the matter",
+    "children, pregnancy, pleasure, news",
+    "illness, servants, small animals",
+    "marriage, partners, open enemies, lawsuits, thieves",
+    "death, inheritance, others' money",
+    "long journeys, religion, learning, dreams",
+    "honours, office, career, authority",
+    "friends, hopes, patrons",
+    "secret enemies, prison, sorrow, large animals",
+};
+
+// The house that `other` holds cannot be chosen in `houses`.
+void refuse(QComboBox& houses, const QComboBox& other) {
+  auto* model = qobject_cast<QStandardItemModel*>(houses.model());
+  for (int row = 0; row < houses.count(); ++row) {
+    const int house = houses.itemData(row).toInt();
+    model->item(row)->setEnabled(house == 0 || house != other.currentData().toInt());
+  }
+}
+
+void selectHouse(QComboBox& houses, int house) {
+  const int row = houses.findData(house);
+  if (row >= 0) houses.setCurrentIndex(row);
+}
+
+}  // namespace
+
+void fill(QComboBox& houses, bool withNone) {
+  // The list shows each house whole; the box itself need not be as wide.
+  houses.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  houses.setMinimumContentsLength(16);
+  if (withNone) houses.addItem(QStringLiteral("None"), 0);
+  for (int house = 1; house <= geomancy::kHouseCount; ++house) {
+    houses.addItem(QStringLiteral("%1: %2").arg(house).arg(QLatin1String(kHouseMatters[house - 1])),
+                   house);
+  }
+}
+
+void keepApart(QComboBox& querent, QComboBox& quesited) {
+  refuse(querent, quesited);
+  refuse(quesited, querent);
+}
+
+void select(QComboBox& querent, QComboBox& quesited, int querentHouse, int quesitedHouse) {
+  const QSignalBlocker querentQuiet(&querent);
+  const QSignalBlocker quesitedQuiet(&quesited);
+  selectHouse(querent, querentHouse);
+  selectHouse(quesited, quesitedHouse);
+  if (querent.currentData() == quesited.currentData()) selectHouse(quesited, 0);
+  keepApart(querent, quesited);
+}
+
+geomancy::AnalysisRequest request(const QComboBox& querent, const QComboBox& quesited) {
+  geomancy::AnalysisRequest request{true, std::nullopt};
+  const int querentHouse = querent.currentData().toInt();
+  const int quesitedHouse = quesited.currentData().toInt();
+  if (quesitedHouse != 0 && quesitedHouse != querentHouse) {
+    request.question = {querentHouse, quesitedHouse};
+  }
+  return request;
+}
+
+}  // namespace house_boxes
