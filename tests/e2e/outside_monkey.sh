@@ -36,10 +36,8 @@ if [ "${program##*/}" = qxgeomancy-chart ]; then
   chart=1
   settings="$XDG_CONFIG_HOME/QXGeomancy/QX Geomancy Chart.conf"
   settings_lines='^(\[General\]|geometry=@ByteArray\(.*\)|querent=[0-9]+|quesited=[0-9]+|journal=.+|)$'
-  # QXG_MONKEY_CONFINED=1: the caller has confined the program itself (Wine without its Z: drive).
-  [ "${QXG_MONKEY_CONFINED:-}" = 1 ] ||
-    run=("$(dirname "$0")/confine.sh" "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-      "$XDG_RUNTIME_DIR" --)
+  run=("$(dirname "$0")/confine.sh" "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
+    "$XDG_RUNTIME_DIR" --)
   keys+=(ctrl+r ctrl+e ctrl+o ctrl+shift+s ctrl+shift+e ctrl+p ctrl+q alt+e alt+r alt+c alt+q
     alt+t alt+j)
 fi

@@ -17,8 +17,7 @@
 #   - QX Geomancy Chart from its own Start-menu entry: a cast by keyboard, its picture saved
 #     through the file dialog, and its journal in the user's data folder listed by the caster;
 #   - an uninstall while the program runs is refused;
-#   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000), in
-#     either program;
+#   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000);
 #   - the silent uninstall leaves no file or entry behind but the user's setting and journal.
 # QXG_FORUM_HOST and QXG_PROGRAM_HOST name the hosts the program was built with.
 set -eu
@@ -175,17 +174,6 @@ printf '#!/bin/sh\nexec wine "%s"\n' "$program" >"$HOME/installed-program"
 chmod +x "$HOME/installed-program"
 "$(dirname "$0")/outside_monkey.sh" "$HOME/installed-program" "$close_window" "$monkey_events" 1
 wineserver -k 2>/dev/null || true
-
-echo "The outside monkey against QX Geomancy Chart, its file dialogs kept inside the prefix"
-# Without the Z: drive, Windows paths reach no file outside the prefix.
-mv "$WINEPREFIX/dosdevices/z:" "$HOME/z-drive"
-mkdir -p "$HOME/chart"
-printf '#!/bin/sh\nexec wine "%s"\n' "$chart" >"$HOME/chart/qxgeomancy-chart"
-chmod +x "$HOME/chart/qxgeomancy-chart"
-QXG_MONKEY_CONFINED=1 "$(dirname "$0")/outside_monkey.sh" "$HOME/chart/qxgeomancy-chart" \
-  "$close_window" "$monkey_events" 2
-wineserver -k 2>/dev/null || true
-mv "$HOME/z-drive" "$WINEPREFIX/dosdevices/z:"
 
 echo "Silent uninstall: no file, no entry; the setting stays"
 wine "$installed/Uninstall.exe" /S
