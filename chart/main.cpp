@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QSettings>
-
 #include <chrono>
 #include <optional>
 
@@ -30,15 +29,14 @@ int main(int argc, char** argv) {
   ChartWindow window({random,
                       [] { return formats::CastTime::at(std::chrono::system_clock::now()); },
                       dialogs, settings});
-  // Ended when the window closes, at once, as the desktop program ends: its settings are synced
-  // and every reading is in the journal by then. Not when the last window has closed (a popup
-  // opened by an event queued behind the close, a house list, say, would call that off for good),
-  // nor by quit(), which Qt 6 turns into a request to close every window that a dialog still
-  // open may refuse; and a whole tear-down takes two seconds under Wine.
+  // Ended as the window closes, at once, before it is hidden, as the desktop program ends: its
+  // settings are synced and every reading is in the journal by then. Not when the last window has
+  // closed (a popup opened by an event queued behind the close, a house list, say, would call that
+  // off for good), nor by quit(), which Qt 6 turns into a request to close every window that a
+  // dialog still open may refuse. Under Wine without a window manager, hiding a window waits two
+  // seconds for the window manager's answer, and a whole tear-down takes as long.
   ImmediateProcessEnd end;
-  QObject::connect(
-      &window, &ChartWindow::closed, &application, [&end] { end.endProcess(0); },
-      Qt::QueuedConnection);
+  QObject::connect(&window, &ChartWindow::closed, &application, [&end] { end.endProcess(0); });
   window.show();
   tuning.programStarted(&window);
   return QApplication::exec();
