@@ -7,6 +7,7 @@
 #include "chart_dialogs.h"
 #include "chart_window.h"
 #include "display_check.h"
+#include "platform_arguments.h"
 #include "process_end.h"
 #include "random_source.h"
 #include "startup_tuning.h"
@@ -19,7 +20,8 @@ int main(int argc, char** argv) {
 
   StartupTuning tuning;
   auto displayCheck = std::make_optional<DisplayCheck>("QX Geomancy Chart");
-  QApplication application(argc, argv);
+  PlatformArguments arguments(argc, argv);
+  QApplication application(arguments.count(), arguments.values());
   displayCheck.reset();
   tuning.applicationMade();
   QApplication::setDesktopFileName(QStringLiteral(QXG_CHART_APP_ID));
