@@ -17,7 +17,8 @@
 #   - QX Geomancy Chart from its own Start-menu entry: a cast by keyboard, its picture saved
 #     through the file dialog, and its journal in the user's data folder listed by the caster;
 #   - an uninstall while the program runs is refused;
-#   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000);
+#   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000), in
+#     either program;
 #   - the silent uninstall leaves no file or entry behind but the user's setting and journal.
 # QXG_FORUM_HOST and QXG_PROGRAM_HOST name the hosts the program was built with.
 set -eu
@@ -173,6 +174,17 @@ echo "The outside monkey against the installed program"
 printf '#!/bin/sh\nexec wine "%s"\n' "$program" >"$HOME/installed-program"
 chmod +x "$HOME/installed-program"
 "$(dirname "$0")/outside_monkey.sh" "$HOME/installed-program" "$close_window" "$monkey_events" 1
+wineserver -k 2>/dev/null || true
+
+echo "The outside monkey against QX Geomancy Chart, confined as on Linux"
+# Its file dialogs reach the whole file system through Wine's drives, so the monkey runs it
+# confined (confine.sh), where no Wine server could start: one is started here and kept.
+wineserver -w
+wineserver -p
+mkdir -p "$HOME/chart"
+printf '#!/bin/sh\nexec wine "%s"\n' "$chart" >"$HOME/chart/qxgeomancy-chart"
+chmod +x "$HOME/chart/qxgeomancy-chart"
+"$(dirname "$0")/outside_monkey.sh" "$HOME/chart/qxgeomancy-chart" "$close_window" "$monkey_events" 2
 wineserver -k 2>/dev/null || true
 
 echo "Silent uninstall: no file, no entry; the setting stays"
