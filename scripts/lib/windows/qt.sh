@@ -90,8 +90,8 @@ qxg_windows_qt() {
   version=$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)
   prefix="$root/qt-$version-mingw-w64-$(qxg_windows_qt_digest)"
   rm -rf "$prefix"
-  echo "Building Qt $version for Windows from Debian's qt6-base source (40 minutes on two" \
-    "cores): $prefix" >&2
+  echo "Building Qt $version for Windows from Debian's qt6-base source (25 to 40 minutes on" \
+    "two cores): $prefix" >&2
   cmake -S "$source" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$QXG_TOP/packaging/windows/mingw-w64-x86_64.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
