@@ -15,7 +15,8 @@
 #   - with a stored date 15 days old the update question comes; garbage in the value is replaced;
 #   - logging off ends the program with status 0, without the exit window;
 #   - QX Geomancy Chart from its own Start-menu entry: a cast by keyboard, its picture saved
-#     through the file dialog, and its journal in the user's data folder listed by the caster;
+#     through the file dialog (the classic one: Wine's newer one can end the program), and its
+#     journal in the user's data folder listed by the caster;
 #   - an uninstall while the program runs is refused;
 #   - the outside monkey (outside_monkey.sh) finds no death in MONKEY_EVENTS events (2,000), in
 #     either program;
@@ -140,7 +141,8 @@ press "$(wait_for_program_window "$fourth" exit)" alt+x
 ends "$fourth" 0
 
 echo "QX Geomancy Chart: a cast by keyboard, its picture saved, its journal listed by the caster"
-wine "$chart" &
+# Wine names each library as the program loads it: the file dialog must be the classic one.
+WINEDEBUG=+loaddll wine "$chart" 2>"$HOME/chart-libraries" &
 sixth=$!
 chart_shows() {
   [ -n "$(windows "$sixth" "$1")" ]
@@ -153,6 +155,8 @@ press "$chart_window" alt+t 7 ctrl+r
 wait_until "the chart program's journal was not written" test -s "$chart_journal_file"
 press "$chart_window" alt+f s
 wait_until "no Save Picture As dialog" chart_shows "Save Picture As"
+! grep -q -i 'explorerframe\.dll' "$HOME/chart-libraries" ||
+  fail "the chart program shows Wine's newer file dialog, whose tree of folders can end it"
 # The dialog offers chart.svg in the user's own folder.
 press "$(windows "$sixth" "Save Picture As")" Return
 wait_until "the picture was not saved" test -s "$chart_picture"
