@@ -26,12 +26,17 @@ constexpr std::array<const char*, geomancy::kHouseCount> kHouseMatters{
     "secret enemies, prison, sorrow, large animals",
 };
 
-// The house that `other` holds cannot be chosen in `houses`.
-void refuse(QComboBox& houses, const QComboBox& other) {
+// The quesited is never the first house, whoever the querent is: as the caster and the journal
+// have it.
+constexpr int kFirstQuesited = 2;
+
+// Neither the house that `other` holds nor a house below `lowest` can be chosen in `houses`.
+void refuse(QComboBox& houses, const QComboBox& other, int lowest) {
   auto* model = qobject_cast<QStandardItemModel*>(houses.model());
   for (int row = 0; row < houses.count(); ++row) {
     const int house = houses.itemData(row).toInt();
-    model->item(row)->setEnabled(house == 0 || house != other.currentData().toInt());
+    model->item(row)->setEnabled(house == 0 ||
+                                 (house >= lowest && house != other.currentData().toInt()));
   }
 }
 
@@ -54,8 +59,8 @@ void fill(QComboBox& houses, bool withNone) {
 }
 
 void keepApart(QComboBox& querent, QComboBox& quesited) {
-  refuse(querent, quesited);
-  refuse(quesited, querent);
+  refuse(querent, quesited, 1);
+  refuse(quesited, querent, kFirstQuesited);
 }
 
 void select(QComboBox& querent, QComboBox& quesited, int querentHouse, int quesitedHouse) {
@@ -63,7 +68,10 @@ void select(QComboBox& querent, QComboBox& quesited, int querentHouse, int quesi
   const QSignalBlocker quesitedQuiet(&quesited);
   selectHouse(querent, querentHouse);
   selectHouse(quesited, quesitedHouse);
-  if (querent.currentData() == quesited.currentData()) selectHouse(quesited, 0);
+  if (querent.currentData() == quesited.currentData() ||
+      quesited.currentData().toInt() < kFirstQuesited) {
+    selectHouse(quesited, 0);
+  }
   keepApart(querent, quesited);
 }
 
