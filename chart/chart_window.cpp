@@ -267,8 +267,11 @@ void ChartWindow::showChosen(const journal::Entry& entry) {
 }
 
 void ChartWindow::openJournal(const QString& path) {
+  useJournal(path, readJournalFile(path));
+}
+
+void ChartWindow::useJournal(const QString& path, JournalContents contents) {
   journalPath_ = path;
-  JournalContents contents = readJournalFile(path);
   journal_->setEntries(std::move(contents.entries));
   if (contents.error) {
     seams_.dialogs.report(this, QStringLiteral("The journal \"%1\" cannot be read: %2.")
@@ -286,7 +289,20 @@ void ChartWindow::openJournal(const QString& path) {
 
 void ChartWindow::chooseJournal() {
   const QString path = seams_.dialogs.journalToOpen(this, journalPath_);
-  if (!path.isEmpty()) openJournal(path);
+  if (path.isEmpty()) return;
+  JournalContents contents = readJournalFile(path);
+  // Readings are only ever added to a journal: a file that cannot be read, or whose lines hold
+  // not one reading (a user's notes, say), is not taken for one.
+  QString refusal;
+  if (contents.error) {
+    refusal =
+        QStringLiteral("cannot be read: %1").arg(QString::fromStdString(contents.error.message()));
+  } else if (contents.entries.empty() && contents.damaged > 0) {
+    refusal = QStringLiteral("is not a journal: none of its lines is a reading");
+  }
+  if (refusal.isEmpty()) return useJournal(path, std::move(contents));
+  seams_.dialogs.report(this, QStringLiteral("The file \"%1\" %2. The journal is still \"%3\".")
+                                  .arg(path, refusal, journalPath_));
 }
 
 void ChartWindow::savePicture() {

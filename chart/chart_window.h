@@ -13,6 +13,7 @@
 class ChartDialogs;
 class ChartView;
 class JournalPanel;
+struct JournalContents;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -79,7 +80,10 @@ class ChartWindow final : public QMainWindow {
   void exportPdf();
   void print();
   void copyJudgement();
+  // Asks for a journal to open, and opens it if it is one.
   void chooseJournal();
+  // The journal's readings listed, and new readings added to it.
+  void useJournal(const QString& path, JournalContents contents);
   void about();
 
   ChartSeams seams_;

@@ -137,12 +137,15 @@ void ChartWindowTest::changingTheHousesJudgesTheSameChartAgain() {
   chooseHouse(*window_, "quesited", 9);
   QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses", "--querent", "3",
                                       "--quesited", "9"}));
-  // The same chart: nothing more was drawn; and the querent's house is not offered as quesited.
+  // The same chart: nothing more was drawn; and neither the querent's house nor the first is
+  // offered as quesited (the journal could not read such a reading back).
   QCOMPARE(random_->drawsTaken(), std::size_t{16});
   auto* quesited = child<QComboBox>(*window_, "quesited");
   chooseHouse(*window_, "quesited", 4);
   QTest::keyClick(quesited, Qt::Key_Up);
   QCOMPARE(quesited->currentData().toInt(), 2);
+  QTest::keyClick(quesited, Qt::Key_Up);
+  QCOMPARE(quesited->currentData().toInt(), 0);  // none
 }
 
 void ChartWindowTest::readingsAreKeptAndShownAgainAsCast() {
@@ -193,6 +196,19 @@ void ChartWindowTest::damagedLinesAreReportedOnceAndSkipped() {
   // Damaged lines are never touched.
   QVERIFY(file.open(QIODevice::ReadOnly));
   QVERIFY(file.readAll().contains("not json\n{\"mothers\":[[1,1,1]]}\n"));
+  // A file of which no line is a reading is not taken for a journal, nor written to.
+  QFile notes(folder_->filePath(QStringLiteral("notes.txt")));
+  QVERIFY(notes.open(QIODevice::WriteOnly));
+  notes.write("buy sand\n");
+  notes.close();
+  dialogs_->journal = notes.fileName();
+  child<QAction>(*window_, "openJournal")->trigger();
+  QVERIFY2(dialogs_->reports.last().contains(QStringLiteral("is not a journal")),
+           qPrintable(dialogs_->reports.last()));
+  castTheWorkedMothers();
+  QCOMPARE(child<QTreeView>(*window_, "readings")->model()->rowCount(), 3);
+  QVERIFY(notes.open(QIODevice::ReadOnly));
+  QCOMPARE(notes.readAll(), QByteArray("buy sand\n"));
 }
 
 void ChartWindowTest::anUnwritableJournalIsReportedAndTheReadingStays() {
