@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "chart_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -15,6 +17,21 @@ namespace {
 
 const QString kTitle = QStringLiteral("QX Geomancy Chart");
 
+// The path chosen, with `suffix` added unless it already ends in one of `known`: a picture named
+// chart.jpg is no JPEG. The dialog asked before replacing the file as named, so a file under the
+// longer name is asked about here. Empty when nothing was chosen or the file is kept.
+QString withSuffix(QWidget* over, QString path, const QString& suffix, const QStringList& known) {
+  if (path.isEmpty() || known.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive)) return path;
+  path += QLatin1Char('.') + suffix;
+  if (QFileInfo::exists(path) &&
+      QMessageBox::question(over, kTitle,
+                            QStringLiteral("\"%1\" already exists. Replace it?")
+                                .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes) {
+    return {};
+  }
+  return path;
+}
+
 }  // namespace
 
 QString QtChartDialogs::journalToOpen(QWidget* over, const QString& current) {
@@ -25,14 +42,14 @@ QString QtChartDialogs::journalToOpen(QWidget* over, const QString& current) {
 ChartDialogs::Picture QtChartDialogs::pictureToSave(QWidget* over, const QString& suggested) {
   QString filter;
   Picture picture;
-  picture.path = QFileDialog::getSaveFileName(
+  const QString path = QFileDialog::getSaveFileName(
       over, QStringLiteral("Save Picture As"), suggested,
       QStringLiteral("SVG picture (*.svg);;PNG image (*.png)"), &filter);
+  picture.path =
+      withSuffix(over, path, filter.startsWith(QStringLiteral("PNG")) ? QStringLiteral("png")
+                                                                      : QStringLiteral("svg"),
+                 {QStringLiteral("svg"), QStringLiteral("png")});
   if (picture.path.isEmpty()) return picture;
-  if (QFileInfo(picture.path).suffix().isEmpty()) {
-    picture.path += filter.startsWith(QStringLiteral("PNG")) ? QStringLiteral(".png")
-                                                               : QStringLiteral(".svg");
-  }
   if (picture.path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
     const QStringList scales{QStringLiteral("100 %"), QStringLiteral("125 %"),
                              QStringLiteral("150 %"), QStringLiteral("200 %")};
@@ -46,10 +63,9 @@ ChartDialogs::Picture QtChartDialogs::pictureToSave(QWidget* over, const QString
 }
 
 QString QtChartDialogs::pdfToSave(QWidget* over, const QString& suggested) {
-  QString path = QFileDialog::getSaveFileName(over, QStringLiteral("Export PDF"), suggested,
-                                              QStringLiteral("PDF documents (*.pdf)"));
-  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-  return path;
+  const QString path = QFileDialog::getSaveFileName(over, QStringLiteral("Export PDF"), suggested,
+                                                    QStringLiteral("PDF documents (*.pdf)"));
+  return withSuffix(over, path, QStringLiteral("pdf"), {QStringLiteral("pdf")});
 }
 
 void QtChartDialogs::print(QWidget* over, const formats::ChartLayout& layout) {
