@@ -263,6 +263,7 @@ void ChartWindow::showChosen(const journal::Entry& entry) {
   house_boxes::select(*querent_, *quesited_, houses ? houses->querent : 1,
                       houses ? houses->quesited : 0);
   question_->setText(QString::fromStdString(entry.question));
+  questionProblem_->clear();  // whatever was wrong with the question typed before
   display(entry);
 }
 
