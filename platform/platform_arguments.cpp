@@ -13,15 +13,7 @@ namespace {
 char kPlatformOption[] = "-platform";
 char kClassicDialogs[] = "windows:dialogs=xp";
 
-}  // namespace
-
-PlatformArguments::PlatformArguments(int argc, char** argv) : values_(argv, argv + argc) {
-  if (runsUnderWine() && !values_.empty())
-    values_.insert(values_.begin() + 1, {kPlatformOption, kClassicDialogs});
-  count_ = static_cast<int>(values_.size());
-  values_.push_back(nullptr);
-}
-
+// Whether this program, built for Windows, runs under Wine.
 bool runsUnderWine() {
 #ifdef _WIN32
   const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
@@ -29,4 +21,13 @@ bool runsUnderWine() {
 #else
   return false;
 #endif
+}
+
+}  // namespace
+
+PlatformArguments::PlatformArguments(int argc, char** argv) : values_(argv, argv + argc) {
+  if (runsUnderWine() && !values_.empty())
+    values_.insert(values_.begin() + 1, {kPlatformOption, kClassicDialogs});
+  count_ = static_cast<int>(values_.size());
+  values_.push_back(nullptr);
 }

@@ -20,6 +20,3 @@ class PlatformArguments {
   std::vector<char*> values_;
   int count_ = 0;
 };
-
-// Whether this program, built for Windows, runs under Wine.
-bool runsUnderWine();

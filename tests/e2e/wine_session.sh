@@ -54,6 +54,14 @@ stored_date() {
   wine reg query "$setting" /v Duration 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'
 }
 
+# wine_command PATH PROGRAM: a command at PATH that runs the Windows PROGRAM under Wine, as the
+# outside monkey starts a program.
+wine_command() {
+  mkdir -p "$(dirname "$1")"
+  printf '#!/bin/sh\nexec wine "%s"\n' "$2" >"$1"
+  chmod +x "$1"
+}
+
 uninstaller_ended() {
   ! pgrep -f '\\Un\.exe' >/dev/null
 }
@@ -175,8 +183,7 @@ wineboot --end-session --shutdown
 ends "$fifth" 0
 
 echo "The outside monkey against the installed program"
-printf '#!/bin/sh\nexec wine "%s"\n' "$program" >"$HOME/installed-program"
-chmod +x "$HOME/installed-program"
+wine_command "$HOME/installed-program" "$program"
 "$(dirname "$0")/outside_monkey.sh" "$HOME/installed-program" "$close_window" "$monkey_events" 1
 wineserver -k 2>/dev/null || true
 
@@ -185,9 +192,7 @@ echo "The outside monkey against QX Geomancy Chart, confined as on Linux"
 # confined (confine.sh), where no Wine server could start: one is started here and kept.
 wineserver -w
 wineserver -p
-mkdir -p "$HOME/chart"
-printf '#!/bin/sh\nexec wine "%s"\n' "$chart" >"$HOME/chart/qxgeomancy-chart"
-chmod +x "$HOME/chart/qxgeomancy-chart"
+wine_command "$HOME/chart/qxgeomancy-chart" "$chart"
 "$(dirname "$0")/outside_monkey.sh" "$HOME/chart/qxgeomancy-chart" "$close_window" "$monkey_events" 2
 wineserver -k 2>/dev/null || true
 
