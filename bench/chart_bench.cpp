@@ -19,7 +19,7 @@ namespace {
 void BM_ChartDrawn(benchmark::State& state, double scale) {
   geomancy::ReadingCaster caster(1);
   geomancy::ChartAnalysis analysis;
-  const geomancy::AnalysisRequest request{true, geomancy::QuestionHouses{1, 7}};
+  const geomancy::AnalysisRequest request{.houses = true, .question = geomancy::QuestionHouses{1, 7}};
   geomancy::analyseReading(geomancy::readingOf(caster.next()), request, analysis);
   QImage image = drawing::chartImage(formats::layOutChart(analysis), scale);
   for (auto _ : state) {

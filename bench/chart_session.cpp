@@ -63,7 +63,7 @@ bool writeJournal(const QString& path, int readings) {
     const geomancy::ShieldMasks chart = caster.next();
     journal::Entry entry;
     std::copy_n(chart.begin(), geomancy::kMotherCount, entry.mothers.begin());
-    entry.request = {true, geomancy::QuestionHouses{1, 2 + i % 11}};
+    entry.request = {.houses = true, .question = geomancy::QuestionHouses{1, 2 + i % 11}};
     entry.question = "Question number " + std::to_string(i) + ": will it come to pass?";
     entry.castAt = formats::CastTime::at(std::chrono::system_clock::now());
     if (journal.append(journal::analysisOf(entry), entry.question,

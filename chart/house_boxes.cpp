@@ -76,7 +76,7 @@ void select(QComboBox& querent, QComboBox& quesited, int querentHouse, int quesi
 }
 
 geomancy::AnalysisRequest request(const QComboBox& querent, const QComboBox& quesited) {
-  geomancy::AnalysisRequest request{true, std::nullopt};
+  geomancy::AnalysisRequest request{.houses = true};
   const int querentHouse = querent.currentData().toInt();
   const int quesitedHouse = quesited.currentData().toInt();
   if (quesitedHouse != 0 && quesitedHouse != querentHouse) {

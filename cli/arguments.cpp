@@ -19,11 +19,12 @@ using geomancy::kRowsPerFigure;
 
 constexpr std::string_view kUsage =
     R"(Usage: qxgeomancy-cast [--json] [--readings N] [--seed S | --mothers A,B,C,D]
-                       [--houses] [--quesited N [--querent M]] [--svg FILE]
-                       [--question TEXT] [--journal FILE]
+                       [--houses] [--quesited N [--querent M]] [--topic T]
+                       [--order O] [--reading] [--svg FILE] [--question TEXT]
+                       [--journal FILE]
        qxgeomancy-cast --journal FILE --list
        qxgeomancy-cast --journal FILE --show N [--json] [--svg FILE]
-       qxgeomancy-cast --odds [--json] [--quesited N [--querent M]]
+       qxgeomancy-cast --odds [--json] [--quesited N [--querent M]] [--order O]
        qxgeomancy-cast --help | --version
 
 Casts geomantic readings: the Shield chart of fifteen figures (four Mothers, four
@@ -48,6 +49,22 @@ Options:
                      company they keep, and the denial when none perfects
   --querent M        the querent's house, 1 to 12 (default 1); only with
                      --quesited, and not the same house
+  --topic T          what the question is about, one of the ten heads of the
+                     handbook's tables: life, money, rank, property, marriage,
+                     child, sickness, prison, journey, lost; without --quesited
+                     it sets the quesited's house: money and lost 2, property
+                     4, child 5, sickness 6, marriage 7, journey 9, rank 10,
+                     prison 12; life reads the querent's own house 1, with no
+                     perfection
+  --order O          how the figures stand in the houses: traditional (figure
+                     n in house n, the default) or golden-dawn (figures I to
+                     XII in houses 10, 1, 4, 7, 11, 2, 5, 8, 12, 3, 6, 9, as
+                     the handbook Liber Gaias places them)
+  --reading          the reading in words, by the method of judging of Liber
+                     Gaias (The Equinox I:2, 1909): its testimonies with their
+                     sources, their balance, the Witnesses' answers under the
+                     ten heads and each house's meaning; it judges the house
+                     of --quesited or --topic
   --odds             cast nothing: count over all 65536 sets of Mothers how
                      often each figure is the Judge, each house holds the
                      Index and, with --quesited, each mode of perfection occurs
@@ -74,7 +91,6 @@ Exit status: 0 on success, 1 if the output, the picture or the journal cannot be
 written or read, 2 for bad arguments; stopped by SIGINT (Ctrl+C) or SIGTERM, it
 ends after the reading it is writing, with status 130 or 143.
 )";
-
 
 // "1122" as the figure (1,1,2,2); nothing for anything but four digits of 1 and 2.
 std::optional<Figure> parseFigure(std::string_view digits) {
@@ -105,11 +121,14 @@ struct GivenOptions {
   bool houses = false;
   bool odds = false;
   bool list = false;
+  bool reading = false;
   std::optional<std::uint32_t> readings;
   std::optional<std::uint64_t> seed;
   std::optional<Mothers> mothers;
   std::optional<int> quesited;
   std::optional<int> querent;
+  std::optional<geomancy::Topic> topic;
+  std::optional<geomancy::HouseOrder> order;
   std::optional<std::string> svg;
   std::optional<std::string> question;
   std::optional<std::string> journal;
@@ -203,7 +222,8 @@ class ArgumentReader {
     if (!ok()) return {};
     switch (bit) {
       case kOdds:
-        return OddsCommand{given_.json, questionHouses()};
+        return OddsCommand{given_.json, questionHouses(),
+                           given_.order.value_or(geomancy::HouseOrder::Traditional)};
       case kList:
         return ListCommand{*given_.journal};
       case kShow:
@@ -213,9 +233,15 @@ class ArgumentReader {
     }
   }
 
+  // The quesited's house as given or, failing that, the topic's, but for life: the querent's own.
   std::optional<geomancy::QuestionHouses> questionHouses() const {
-    if (!given_.quesited) return std::nullopt;
-    return geomancy::QuestionHouses{given_.querent.value_or(1), *given_.quesited};
+    if (given_.quesited) {
+      return geomancy::QuestionHouses{given_.querent.value_or(1), *given_.quesited};
+    }
+    if (given_.topic && *given_.topic != geomancy::Topic::Life) {
+      return geomancy::QuestionHouses{1, geomancy::usualHouse(*given_.topic)};
+    }
+    return std::nullopt;
   }
 
   Command castCommand() {
@@ -229,7 +255,11 @@ class ArgumentReader {
     cast.readings = given_.readings.value_or(1);
     cast.seed = given_.seed;
     cast.mothers = given_.mothers;
-    cast.request = {given_.houses, questionHouses()};
+    cast.request = {.houses = given_.houses,
+                    .question = questionHouses(),
+                    .order = given_.order.value_or(geomancy::HouseOrder::Traditional),
+                    .topic = given_.topic,
+                    .reading = given_.reading};
     cast.question = given_.question.value_or("");
     cast.svg = given_.svg;
     cast.journal = given_.journal;
@@ -289,6 +319,25 @@ class ArgumentReader {
 
   void quesited(std::string_view value) { house("--quesited", value, 2, given_.quesited); }
   void querent(std::string_view value) { house("--querent", value, 1, given_.querent); }
+  void topic(std::string_view value) {
+    given_.topic = geomancy::topicNamed(value);
+    if (!given_.topic) {
+      std::string names;
+      for (int topic = 0; topic < geomancy::kTopicCount; ++topic) {
+        names += topic == 0 ? "" : topic + 1 == geomancy::kTopicCount ? " or " : ", ";
+        names += geomancy::topicName(static_cast<geomancy::Topic>(topic));
+      }
+      fail("--topic needs " + names + ", not " + quotedForMessage(value));
+    }
+  }
+
+  void order(std::string_view value) {
+    given_.order = geomancy::orderNamed(value);
+    if (!given_.order) {
+      fail("--order needs traditional or golden-dawn, not " + quotedForMessage(value));
+    }
+  }
+
   void svg(std::string_view value) { given_.svg = std::string(value); }
   void journal(std::string_view value) { given_.journal = std::string(value); }
 
@@ -317,7 +366,7 @@ class ArgumentReader {
     bool GivenOptions::*flag;                        // an option without a value sets this
     void (ArgumentReader::*read)(std::string_view);  // an option with a value reads it here
   };
-  static constexpr std::array<Option, 15> kOptions{{
+  static constexpr std::array<Option, 18> kOptions{{
       {"--help", kAlone, &GivenOptions::help, nullptr},
       {"--version", kAlone, &GivenOptions::version, nullptr},
       {"--json", kCast | kOdds | kShow, &GivenOptions::json, nullptr},
@@ -327,6 +376,9 @@ class ArgumentReader {
       {"--houses", kCast, &GivenOptions::houses, nullptr},
       {"--quesited", kCast | kOdds, nullptr, &ArgumentReader::quesited},
       {"--querent", kCast | kOdds, nullptr, &ArgumentReader::querent},
+      {"--topic", kCast, nullptr, &ArgumentReader::topic},
+      {"--order", kCast | kOdds, nullptr, &ArgumentReader::order},
+      {"--reading", kCast, &GivenOptions::reading, nullptr},
       {"--svg", kCast | kShow, nullptr, &ArgumentReader::svg},
       {"--question", kCast, nullptr, &ArgumentReader::question},
       {"--journal", kCast | kList | kShow, nullptr, &ArgumentReader::journal},

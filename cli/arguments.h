@@ -40,6 +40,7 @@ struct CastCommand {
 struct OddsCommand {
   bool json = false;
   std::optional<geomancy::QuestionHouses> question;
+  geomancy::HouseOrder order = geomancy::HouseOrder::Traditional;
 };
 
 // The journal's readings, one a line.

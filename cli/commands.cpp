@@ -22,8 +22,9 @@ int writePicture(const std::string& path, const geomancy::ChartAnalysis& analysi
 
 int countOdds(const OddsCommand& command, std::ostream& out, Messages& messages) {
   const geomancy::ExactOdds odds =
-      command.question ? geomancy::exactOdds(command.question->querent, command.question->quesited)
-                       : geomancy::exactOdds();
+      command.question
+          ? geomancy::exactOdds(command.question->querent, command.question->quesited, command.order)
+          : geomancy::exactOdds(command.order);
   return writeAll(out, command.json ? formats::oddsJson(odds) : formats::oddsPlain(odds), messages);
 }
 

@@ -17,24 +17,30 @@ MadeInPlace(Make) -> MadeInPlace<Make>;
 
 }  // namespace
 
+int demandHouse(const AnalysisRequest& request) noexcept {
+  if (request.question) return request.question->quesited;
+  return request.topic == Topic::Life ? 1 : 0;
+}
+
 void analyseReading(const Reading& reading, const AnalysisRequest& request,
                     ChartAnalysis& analysis) {
   analysis.reading = reading;
-  const ShieldMasks& chart = reading.chart;
+  analysis.request = request;
+  const HouseFigures& houses = analysis.houseFigures = placeInHouses(reading.chart, request.order);
   if (request.houses) {
     // Made in place: copied, its bytes would be read back in larger pieces than they were
     // written, which holds the processor up until the writes are done.
-    analysis.houses.emplace(MadeInPlace{[&] { return analyseHouses(chart); }});
+    analysis.houses.emplace(MadeInPlace{[&] { return analyseHouses(reading.chart, houses); }});
   } else {
     analysis.houses.reset();
   }
   if (const auto& question = request.question) {
     analysis.perfection.emplace(
-        MadeInPlace{[&] { return perfection(chart, question->querent, question->quesited); }});
+        MadeInPlace{[&] { return perfection(houses, question->querent, question->quesited); }});
   } else {
     analysis.perfection.reset();
   }
-  analysis.halted = analysis.judged() && halted(chart);
+  analysis.halted = analysis.judged() && halted(houses);
 }
 
 }  // namespace geomancy

@@ -7,20 +7,21 @@ namespace geomancy {
 namespace {
 
 template <typename EachChart>
-void forEveryChart(EachChart&& eachChart) {
+void forEveryChart(HouseOrder order, EachChart&& eachChart) {
   for (std::uint32_t set = 0; set < ExactOdds::kSets; ++set) {
     std::array<FigureMask, kMotherCount> mothers{};
     for (int mother = 0; mother < kMotherCount; ++mother) {
       mothers[mother] = static_cast<FigureMask>((set >> (kRowsPerFigure * mother)) & 0xFu);
     }
-    eachChart(shieldMasks(mothers));
+    const ShieldMasks chart = shieldMasks(mothers);
+    eachChart(chart, placeInHouses(chart, order));
   }
 }
 
-void count(ExactOdds& odds, const ShieldMasks& chart) {
+void count(ExactOdds& odds, const ShieldMasks& chart, const HouseFigures& houses) {
   ++odds.judge[chart[kJudgePosition]];
-  ++odds.index[partOfFortune(chart).house];
-  odds.halted += halted(chart) ? 1 : 0;
+  ++odds.index[partOfFortune(houses).house];
+  odds.halted += halted(houses) ? 1 : 0;
 }
 
 void count(ExactOdds::PerfectionCounts& counts, const Perfection& found) {
@@ -41,18 +42,22 @@ void count(ExactOdds::PerfectionCounts& counts, const Perfection& found) {
 
 }  // namespace
 
-ExactOdds exactOdds() {
+ExactOdds exactOdds(HouseOrder order) {
   ExactOdds odds;
-  forEveryChart([&](const ShieldMasks& chart) { count(odds, chart); });
+  odds.order = order;
+  forEveryChart(order, [&](const ShieldMasks& chart, const HouseFigures& houses) {
+    count(odds, chart, houses);
+  });
   return odds;
 }
 
-ExactOdds exactOdds(int querent, int quesited) {
+ExactOdds exactOdds(int querent, int quesited, HouseOrder order) {
   ExactOdds odds;
+  odds.order = order;
   ExactOdds::PerfectionCounts counts{querent, quesited};
-  forEveryChart([&](const ShieldMasks& chart) {
-    count(odds, chart);
-    count(counts, perfection(chart, querent, quesited));
+  forEveryChart(order, [&](const ShieldMasks& chart, const HouseFigures& houses) {
+    count(odds, chart, houses);
+    count(counts, perfection(houses, querent, quesited));
   });
   odds.perfection = counts;
   return odds;

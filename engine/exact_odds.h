@@ -7,6 +7,7 @@
 
 #include "figure_mask.h"
 #include "house_chart.h"
+#include "house_order.h"
 
 namespace geomancy {
 
@@ -31,14 +32,17 @@ struct ExactOdds {
     std::array<std::uint32_t, 5> company{};
   };
 
+  HouseOrder order = HouseOrder::Traditional;
   std::array<std::uint32_t, kMaskCount> judge{};       // by the Judge's mask
   std::array<std::uint32_t, kHouseCount + 1> index{};  // by the Index's house; [0] unused
   std::uint32_t halted = 0;                            // Rubeus or Cauda Draconis in house 1
   std::optional<PerfectionCounts> perfection;          // for one pair of houses, if asked
 };
 
-[[nodiscard]] ExactOdds exactOdds();
+// The figures placed in the houses by `order`.
+[[nodiscard]] ExactOdds exactOdds(HouseOrder order = HouseOrder::Traditional);
 // With the modes of perfection between the two houses (1 to 12, not the same).
-[[nodiscard]] ExactOdds exactOdds(int querent, int quesited);
+[[nodiscard]] ExactOdds exactOdds(int querent, int quesited,
+                                  HouseOrder order = HouseOrder::Traditional);
 
 }  // namespace geomancy

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "house_order.h"
 #include "shield_rules.h"
 
 // The twelve house figures eight at a time in one 64-bit word, one figure a byte, so that a chart
@@ -15,25 +16,30 @@ inline constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
 
 // `count` figures from `first` on, the first in the lowest byte.
 template <int count>
-[[nodiscard]] inline std::uint64_t figuresFrom(const ShieldMasks& chart, int first) noexcept {
+[[nodiscard]] inline std::uint64_t figuresFrom(const FigureMask* first) noexcept {
   static_assert(count <= 8);
   std::uint64_t word = 0;
   if constexpr (std::endian::native == std::endian::little) {
-    std::memcpy(&word, chart.data() + first, count);  // one load
+    std::memcpy(&word, first, count);  // one load
   } else {
-    for (int at = 0; at < count; ++at) word |= std::uint64_t{chart[first + at]} << (8 * at);
+    for (int at = 0; at < count; ++at) word |= std::uint64_t{first[at]} << (8 * at);
   }
   return word;
 }
 
-// Houses 1 to 8 (Mothers and Daughters), house 1 in the lowest byte.
-[[nodiscard]] inline std::uint64_t firstEight(const ShieldMasks& chart) noexcept {
-  return figuresFrom<8>(chart, 0);
+// The Mothers and Daughters (positions 0 to 7), Mother 1 in the lowest byte.
+[[nodiscard]] inline std::uint64_t mothersAndDaughters(const ShieldMasks& chart) noexcept {
+  return figuresFrom<8>(chart.data());
 }
 
-// Houses 9 to 12 (the Nieces), house 9 in the lowest byte, and nothing above them.
-[[nodiscard]] inline std::uint64_t lastFour(const ShieldMasks& chart) noexcept {
-  return figuresFrom<4>(chart, kFirstNiece);
+// Houses 1 to 8, house 1 in the lowest byte.
+[[nodiscard]] inline std::uint64_t firstEight(const HouseFigures& houses) noexcept {
+  return figuresFrom<8>(houses.byHouse.data());
+}
+
+// Houses 9 to 12, house 9 in the lowest byte, and nothing above them.
+[[nodiscard]] inline std::uint64_t lastFour(const HouseFigures& houses) noexcept {
+  return figuresFrom<4>(houses.byHouse.data() + 8);
 }
 
 // Bit 8p of the word (p = 0 to 7) as bit p of the result: one multiplication moves each to its
@@ -50,21 +56,21 @@ template <int count>
 }
 
 // The houses holding `figure`, as bits 1 to 12.
-[[nodiscard]] inline unsigned housesHolding(const ShieldMasks& chart, unsigned figure) noexcept {
-  const unsigned byPosition =
-      bytesEqualTo(firstEight(chart), figure) | bytesEqualTo(lastFour(chart), figure) << 8;
-  return (byPosition << 1) & 0x1FFEu;  // the empty bytes past house 12 left out
+[[nodiscard]] inline unsigned housesHolding(const HouseFigures& houses, unsigned figure) noexcept {
+  const unsigned byPlace =
+      bytesEqualTo(firstEight(houses), figure) | bytesEqualTo(lastFour(houses), figure) << 8;
+  return (byPlace << 1) & 0x1FFEu;  // the empty bytes past house 12 left out
 }
 
 // The rows of one point in the twelve house figures, all together.
-[[nodiscard]] inline int onePointRows(const ShieldMasks& chart) noexcept {
+[[nodiscard]] inline int onePointRows(const HouseFigures& houses) noexcept {
   const auto count = [](std::uint64_t word) {
     word -= (word >> 1) & 0x5555555555555555u;                                  // pairs of rows
     word = (word & 0x3333333333333333u) + ((word >> 2) & 0x3333333333333333u);  // whole figures
     return word;
   };
   // No byte's count passes 8, so the multiplication sums them in the top byte without carries.
-  return static_cast<int>(((count(firstEight(chart)) + count(lastFour(chart))) * kEveryByte) >> 56);
+  return static_cast<int>(((count(firstEight(houses)) + count(lastFour(houses))) * kEveryByte) >> 56);
 }
 
 }  // namespace geomancy::house_bits

@@ -109,17 +109,18 @@ constexpr FigureMask kCaudaDraconis = maskOf(Figure{1, 1, 1, 2});
 
 const detail::CompanyTable detail::kCompanyTable = makeCompanyTable();
 
-PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept {
+PartOfFortune partOfFortune(const HouseFigures& houses) noexcept {
   PartOfFortune index;
   // Each figure has eight points less one for each row of one point.
-  index.points = 8 * kHouseCount - house_bits::onePointRows(chart);
-  index.house = indexHouse(index.points);
+  index.points = 8 * kHouseCount - house_bits::onePointRows(houses);
+  index.figure = indexFigure(index.points);
+  index.house = houseOfFigure(index.figure, houses.order);
   return index;
 }
 
 WayCase wayCase(const ShieldMasks& chart, int row) noexcept {
   return static_cast<WayCase>(
-      house_bits::gatherBytesLowBits(house_bits::firstEight(chart) >> (row - 1)));
+      house_bits::gatherBytesLowBits(house_bits::mothersAndDaughters(chart) >> (row - 1)));
 }
 
 const WayOfThePoint& wayOfThePoint(WayCase wayCase) noexcept {
@@ -140,25 +141,25 @@ FigureMask compoundPartner(FigureMask figure) noexcept {
   return static_cast<FigureMask>(reversed == figure ? figure ^ (kMaskCount - 1) : reversed);
 }
 
-std::array<Company, kCompanyPairs> companyOfHouses(const ShieldMasks& chart) noexcept {
+std::array<Company, kCompanyPairs> companyOfHouses(const HouseFigures& houses) noexcept {
   std::array<Company, kCompanyPairs> company{};
   for (int pair = 0; pair < kCompanyPairs; ++pair) {
-    company[pair] = companyOf(houseFigure(chart, 2 * pair + 1), houseFigure(chart, 2 * pair + 2));
+    company[pair] = companyOf(houses(2 * pair + 1), houses(2 * pair + 2));
   }
   return company;
 }
 
-bool halted(const ShieldMasks& chart) noexcept {
-  const FigureMask first = houseFigure(chart, 1);
+bool halted(const HouseFigures& houses) noexcept {
+  const FigureMask first = houses(1);
   return first == kRubeus || first == kCaudaDraconis;
 }
 
-HouseAnalysis analyseHouses(const ShieldMasks& chart) noexcept {
-  HouseAnalysis houses;
-  houses.index = partOfFortune(chart);
-  for (int row = 1; row <= kRowsPerFigure; ++row) houses.ways[row - 1] = wayCase(chart, row);
-  houses.company = companyOfHouses(chart);
-  return houses;
+HouseAnalysis analyseHouses(const ShieldMasks& chart, const HouseFigures& houses) noexcept {
+  HouseAnalysis analysis;
+  analysis.index = partOfFortune(houses);
+  for (int row = 1; row <= kRowsPerFigure; ++row) analysis.ways[row - 1] = wayCase(chart, row);
+  analysis.company = companyOfHouses(houses);
+  return analysis;
 }
 
 }  // namespace geomancy

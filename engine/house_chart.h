@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "figure_mask.h"
+#include "house_order.h"
 #include "shield_rules.h"
 
 // What a practising geomancer reads from the houses of a Shield chart: the Index (Part of
@@ -14,25 +15,20 @@
 // allocating, so that the caster can read millions of charts a second.
 namespace geomancy {
 
-inline constexpr int kHouseCount = 12;
-
-// Houses 1 to 12 hold Mothers 1 to 4, Daughters 1 to 4 and Nieces 1 to 4, in that order.
-[[nodiscard]] constexpr FigureMask houseFigure(const ShieldMasks& chart, int house) noexcept {
-  return chart[house - 1];
-}
-
 // The Index: the points of the twelve house figures added up (a row of one point counts 1, of two
-// points 2); the remainder of their division by 12 names the house, a remainder of 0 house 12.
+// points 2); the remainder of their division by 12 names a figure, I to XII, a remainder of 0
+// figure XII, and the Index stands in that figure's house.
 struct PartOfFortune {
   int points = 0;
+  int figure = 0;  // 1 to 12
   int house = 0;
 };
 
-[[nodiscard]] constexpr int indexHouse(int points) noexcept {
+[[nodiscard]] constexpr int indexFigure(int points) noexcept {
   return points % kHouseCount == 0 ? kHouseCount : points % kHouseCount;
 }
 
-[[nodiscard]] PartOfFortune partOfFortune(const ShieldMasks& chart) noexcept;
+[[nodiscard]] PartOfFortune partOfFortune(const HouseFigures& houses) noexcept;
 
 // A list of at most N items, kept in place. Places beyond the size are left as they are, so that
 // a new list costs nothing to make: one is made for every chart the caster reads.
@@ -100,10 +96,10 @@ extern const CompanyTable kCompanyTable;  // made from the catalogue when the pr
 }
 
 // Pair p (0 to 5) is houses 2p + 1 and 2p + 2.
-[[nodiscard]] std::array<Company, kCompanyPairs> companyOfHouses(const ShieldMasks& chart) noexcept;
+[[nodiscard]] std::array<Company, kCompanyPairs> companyOfHouses(const HouseFigures& houses) noexcept;
 
 // By tradition a chart with Rubeus or Cauda Draconis in house 1 is not to be judged.
-[[nodiscard]] bool halted(const ShieldMasks& chart) noexcept;
+[[nodiscard]] bool halted(const HouseFigures& houses) noexcept;
 
 // What the houses say: the Index, the case of each row's Way of the Point and the company of the
 // six pairs.
@@ -113,6 +109,7 @@ struct HouseAnalysis {
   std::array<Company, kCompanyPairs> company{};
 };
 
-[[nodiscard]] HouseAnalysis analyseHouses(const ShieldMasks& chart) noexcept;
+[[nodiscard]] HouseAnalysis analyseHouses(const ShieldMasks& chart,
+                                          const HouseFigures& houses) noexcept;
 
 }  // namespace geomancy

@@ -81,9 +81,9 @@ void addAspect(Perfection& found, int from, int onto, Significator figureOf) {
                            over.kind, over.side, figureOf});
 }
 
-void addCompanion(Perfection& found, const ShieldMasks& chart, int house, Significator of) {
+void addCompanion(Perfection& found, const HouseFigures& houses, int house, Significator of) {
   const int companion = companionHouse(house);
-  const Company company = companyOf(houseFigure(chart, house), houseFigure(chart, companion));
+  const Company company = companyOf(houses(house), houses(companion));
   // Kept without a branch, which would guess wrong a third of the time.
   found.companions.keepIf(company != Company::None,
                           {of, static_cast<std::int8_t>(companion), company});
@@ -107,16 +107,16 @@ std::string_view sideName(AspectSide side) noexcept {
   return kNames[static_cast<std::size_t>(side)];
 }
 
-Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexcept {
+Perfection perfection(const HouseFigures& houses, int querent, int quesited) noexcept {
   Perfection found;
   found.querent = querent;
   found.quesited = quesited;
-  const FigureMask q = houseFigure(chart, querent);
-  const FigureMask x = houseFigure(chart, quesited);
+  const FigureMask q = houses(querent);
+  const FigureMask x = houses(quesited);
   found.occupation = q == x;
   // The houses where Q and X stand besides their own, as bits 1 to 12.
-  const unsigned qElsewhere = house_bits::housesHolding(chart, q) & ~(1u << querent);
-  const unsigned xElsewhere = house_bits::housesHolding(chart, x) & ~(1u << quesited);
+  const unsigned qElsewhere = house_bits::housesHolding(houses, q) & ~(1u << querent);
+  const unsigned xElsewhere = house_bits::housesHolding(houses, x) & ~(1u << quesited);
 
   const unsigned qNextToQuesited = qElsewhere & kNeighbourBits[quesited];
   const unsigned xNextToQuerent = xElsewhere & kNeighbourBits[querent];
@@ -132,16 +132,14 @@ Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexc
   });
   const auto& [beforeQuerent, afterQuerent] = kNeighbours[querent];
   const auto& [beforeQuesited, afterQuesited] = kNeighbours[quesited];
-  const auto same = [&chart](int a, int b) {
-    return houseFigure(chart, a) == houseFigure(chart, b);
-  };
+  const auto same = [&houses](int a, int b) { return houses(a) == houses(b); };
   if ((same(beforeQuerent, beforeQuesited) | same(beforeQuerent, afterQuesited) |
        same(afterQuerent, beforeQuesited) | same(afterQuerent, afterQuesited)) != 0) {
     for (const int a : kNeighbours[querent]) {
-      const FigureMask messenger = houseFigure(chart, a);
+      const FigureMask messenger = houses(a);
       if (messenger == q || messenger == x) continue;
       for (const int b : kNeighbours[quesited]) {
-        if (houseFigure(chart, b) == messenger) found.translation.push_back(pairOf(a, b));
+        if (houses(b) == messenger) found.translation.push_back(pairOf(a, b));
       }
     }
   }
@@ -151,8 +149,8 @@ Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexc
     if ((qAspects >> from) & 1u) addAspect(found, from, quesited, Significator::Querent);
     if ((xAspects >> from) & 1u) addAspect(found, from, querent, Significator::Quesited);
   });
-  addCompanion(found, chart, querent, Significator::Querent);
-  addCompanion(found, chart, quesited, Significator::Quesited);
+  addCompanion(found, houses, querent, Significator::Querent);
+  addCompanion(found, houses, quesited, Significator::Quesited);
   return found;
 }
 

@@ -87,6 +87,6 @@ struct Perfection {
 [[nodiscard]] std::string_view significatorName(Perfection::Significator significator) noexcept;
 
 // Both houses from 1 to 12, and not the same.
-[[nodiscard]] Perfection perfection(const ShieldMasks& chart, int querent, int quesited) noexcept;
+[[nodiscard]] Perfection perfection(const HouseFigures& houses, int querent, int quesited) noexcept;
 
 }  // namespace geomancy

@@ -156,11 +156,16 @@ void appendJudgeTexts(std::string& out, FigureMask judge) {
 void appendHouses(std::string& out, const geomancy::ChartAnalysis& analysis) {
   const geomancy::Reading& reading = analysis.reading;
   const geomancy::HouseAnalysis& houses = *analysis.houses;
-  out += "Houses\n";
+  const bool goldenDawn = analysis.request.order == geomancy::HouseOrder::GoldenDawn;
+  out += goldenDawn ? "Houses, the figures placed in the Golden Dawn's order\n" : "Houses\n";
   for (int house = 1; house <= geomancy::kHouseCount; ++house) {
     const std::string number = std::to_string(house);
-    appendLine(out, std::string(4 - number.size(), ' ') + number, 6,
-               nameOf(geomancy::houseFigure(reading.chart, house)));
+    std::string figure(nameOf(analysis.houseFigure(house)));
+    if (goldenDawn) {
+      const int placed = geomancy::figureInHouse(house, geomancy::HouseOrder::GoldenDawn);
+      figure += " (" + std::string(geomancy::positionName(placed - 1)) + ")";
+    }
+    appendLine(out, std::string(4 - number.size(), ' ') + number, 6, figure);
   }
   out += "Company of houses\n";
   for (int pair = 0; pair < geomancy::kCompanyPairs; ++pair) {
@@ -177,7 +182,10 @@ void appendHouses(std::string& out, const geomancy::ChartAnalysis& analysis) {
              nameOf(reading.chart[geomancy::kLeftWitness]));
   appendLine(out, "  Judge", 17, nameOf(reading.judge()));
   appendLine(out, "  Reconciler", 17, nameOf(reading.reconciler));
-  out += "\nIndex: " + std::to_string(houses.index.points) + " points, house " +
+  out += "\nIndex: " + std::to_string(houses.index.points) + " points, " +
+         (goldenDawn ? "figure " + std::string(geomancy::figureNumeral(houses.index.figure)) + ", in "
+                     : std::string()) +
+         "house " +
          std::to_string(houses.index.house) + "\n\nWay of the Point\n";
   for (int row = 1; row <= kRowsPerFigure; ++row) {
     const geomancy::WayOfThePoint& way = analysis.way(row);
@@ -229,7 +237,7 @@ void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis)
   for (const auto& companion : perfection.companions) {
     items.push_back("house " + std::to_string(companion.house) + ", " +
                     std::string(geomancy::companyName(companion.company)) + ": " +
-                    std::string(latinOf(geomancy::houseFigure(analysis.reading.chart, companion.house))) +
+                    std::string(latinOf(analysis.houseFigure(companion.house))) +
                     " signifies the " + std::string(geomancy::significatorName(companion.of)) + " too");
   }
   appendList(out, "  Company:", items);
@@ -249,7 +257,7 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
   appendShieldDrawing(out, analysis.reading);
   if (analysis.halted) {
     appendLine(out, "Halted:", 14,
-               std::string(latinOf(geomancy::houseFigure(analysis.reading.chart, 1))) +
+               std::string(latinOf(analysis.houseFigure(1))) +
                    " in house 1; by tradition, not to be judged");
   }
   appendJudgeTexts(out, analysis.reading.judge());

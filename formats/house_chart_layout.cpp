@@ -66,7 +66,11 @@ class HouseChart {
       : out_(out), analysis_(analysis), left_(left) {}
 
   void layOut() {
-    out_.text({left_ + kSide / 2, 24}, "The house chart", bold(16));
+    out_.text({left_ + kSide / 2, 24},
+              analysis_.request.order == geomancy::HouseOrder::GoldenDawn
+                  ? "The house chart, in the Golden Dawn's order"
+                  : "The house chart",
+              bold(16));
     if (analysis_.halted) halted();
     for (int house = 1; house <= geomancy::kHouseCount; ++house) this->house(house);
     const std::vector<Polyline> lines =
@@ -112,7 +116,7 @@ class HouseChart {
     out_.begin("house-" + number(house));
     out_.box(cell.x, cell.y, kHouseCell, kHouseCell, BoxKind::HouseCell);
     out_.text({cell.x + 8, cell.y + 20}, number(house), leftAligned(bold(14)));
-    const FigureMask figure = geomancy::houseFigure(analysis_.reading.chart, house);
+    const FigureMask figure = analysis_.houseFigure(house);
     out_.points(figure, middle, cell.y + 34);
     const geomancy::CatalogueEntry& entry = geomancy::entryForMask(figure);
     const int width = kHouseCell - 2 * kCaptionPadding;
@@ -263,7 +267,7 @@ class HouseChart {
     out_.begin("halted");
     out_.box(left_, kHaltedTop, kSide, 26, BoxKind::Layout);
     const std::string text =
-        "Halted: " + std::string(geomancy::entryForMask(geomancy::houseFigure(analysis_.reading.chart, 1)).latinName) +
+        "Halted: " + std::string(geomancy::entryForMask(analysis_.houseFigure(1)).latinName) +
         " in house 1; by tradition, not to be judged";
     out_.fitted({left_ + kSide / 2, kHaltedTop + 19}, text, kSide - 8,
                 coloured(bold(14), kHaltedColour));

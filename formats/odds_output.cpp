@@ -49,7 +49,11 @@ void appendCountLine(std::string& out, std::string_view label, std::uint32_t cou
 
 std::string oddsPlain(const geomancy::ExactOdds& odds) {
   std::string out = "Exact odds over all " + std::to_string(geomancy::ExactOdds::kSets) +
-         " sets of Mothers\n\nJudge\n";
+                    " sets of Mothers" +
+                    (odds.order == geomancy::HouseOrder::GoldenDawn
+                         ? ", the houses in the Golden Dawn's order"
+                         : "") +
+                    "\n\nJudge\n";
   for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     appendCountLine(out, entry.figureName, odds.judge[geomancy::maskOf(entry.pattern)]);
   }
@@ -77,6 +81,9 @@ std::string oddsJson(const geomancy::ExactOdds& odds) {
   TextBuffer out;
   JsonWriter json(out);
   json.beginObject().key("sets").value(geomancy::ExactOdds::kSets);
+  if (odds.order != geomancy::HouseOrder::Traditional) {
+    json.key("order").value(geomancy::orderName(odds.order));
+  }
   json.key("judge").beginObject();
   for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     json.key(entry.key).value(odds.judge[geomancy::maskOf(entry.pattern)]);

@@ -73,8 +73,8 @@ struct Pieces {
   std::array<std::array<char, 8>, kMaskCount> rows{};
   std::array<std::string, kMaskCount> judgeTexts;
   std::array<std::array<Slot<40>, kMaskCount>, kMaskCount> keyPairs;  // "KEY1","KEY2"
-  // From the end of the houses to the start of the ways, by the Index's points.
-  std::array<Slot<48>, 8 * kHouseCount + 1> index;
+  // From the end of the houses to the start of the ways, by the order and the Index's points.
+  std::array<std::array<Slot<48>, 8 * kHouseCount + 1>, geomancy::kHouseOrderCount> index;
   // "{"row":r", with the comma before all rows but the first, and what follows the row's number
   // by the way's case: the same for every row.
   std::array<Slot<16>, geomancy::kRowsPerFigure> rowStarts;
@@ -184,10 +184,13 @@ void buildFigurePieces(Pieces& pieces) {
 }
 
 void buildHousePieces(Pieces& pieces) {
-  for (int points = 4 * kHouseCount; points <= 8 * kHouseCount; ++points) {
-    pieces.index[points] =
-        slotOf<48>(joined({"],\"index\":{\"points\":", number(points),
-                           ",\"house\":", number(geomancy::indexHouse(points)), "},\"way\":["}));
+  for (int order = 0; order < geomancy::kHouseOrderCount; ++order) {
+    for (int points = 4 * kHouseCount; points <= 8 * kHouseCount; ++points) {
+      const int house = geomancy::houseOfFigure(geomancy::indexFigure(points),
+                                                static_cast<geomancy::HouseOrder>(order));
+      pieces.index[order][points] = slotOf<48>(joined(
+          {"],\"index\":{\"points\":", number(points), ",\"house\":", number(house), "},\"way\":["}));
+    }
   }
   for (int row = 1; row <= geomancy::kRowsPerFigure; ++row) {
     pieces.rowStarts[row - 1] = slotOf<16>(joined({row > 1 ? "," : "", "{\"row\":", number(row)}));
@@ -252,14 +255,13 @@ const Pieces& pieces() {
 }
 
 void writeHouses(Cursor& out, const Pieces& p, const geomancy::ChartAnalysis& analysis) {
-  const geomancy::ShieldMasks& chart = analysis.reading.chart;
+  const geomancy::HouseFigures& houses = analysis.houseFigures;
   out.put(",\"houses\":[");
   for (int house = 1; house < kHouseCount; house += 2) {
     if (house > 1) out.put(',');
-    out.put(
-        p.keyPairs[geomancy::houseFigure(chart, house)][geomancy::houseFigure(chart, house + 1)]);
+    out.put(p.keyPairs[houses(house)][houses(house + 1)]);
   }
-  out.put(p.index[analysis.houses->index.points]);
+  out.put(p.index[static_cast<std::size_t>(houses.order)][analysis.houses->index.points]);
   for (int row = 1; row <= geomancy::kRowsPerFigure; ++row) {
     out.put(p.rowStarts[row - 1]);
     out.put(p.ways, analysis.houses->ways[row - 1]);
@@ -325,6 +327,11 @@ void appendJsonLine(TextBuffer& out, const geomancy::ChartAnalysis& analysis,
   }
   std::memcpy(frame + p.places[kReconcilerPlace], p.rows[reading.reconciler].data(), 8);
   cursor.put(p.judgeTexts[reading.judge()]);
+  if (analysis.request.order != geomancy::HouseOrder::Traditional) {
+    cursor.put(",\"order\":\"");
+    cursor.put(geomancy::orderName(analysis.request.order));
+    cursor.put('"');
+  }
   if (analysis.houses) writeHouses(cursor, p, analysis);
   if (analysis.perfection) writePerfection(cursor, p, *analysis.perfection);
   if (analysis.houses) writeCompany(cursor, p, *analysis.houses);
@@ -347,6 +354,12 @@ void appendJsonLine(TextBuffer& out, const geomancy::ChartAnalysis& analysis,
     json.key("querent").value(request.question ? request.question->querent : 1);
     json.key("quesited");
     request.question ? json.value(request.question->quesited) : json.null();
+    // Each of these only when it is not what a journal line without it means.
+    if (request.order != geomancy::HouseOrder::Traditional) {
+      json.key("order").value(geomancy::orderName(request.order));
+    }
+    if (request.topic) json.key("topic").value(geomancy::topicName(*request.topic));
+    if (request.reading) json.key("reading").value(true);
     json.endObject();
     if (journal->byHand) json.key("by_hand").value(true);
   }

@@ -66,6 +66,22 @@ std::string readRequest(const JsonValue* options, geomancy::AnalysisRequest& req
     return "no houses option";
   }
   request.houses = houses->kind == Kind::True;
+  if (const JsonValue* order = options->member("order")) {
+    const auto named = order->kind == Kind::String ? geomancy::orderNamed(order->text) : std::nullopt;
+    if (!named) return "an order of houses this program does not know";
+    request.order = *named;
+  }
+  if (const JsonValue* topic = options->member("topic")) {
+    const auto named = topic->kind == Kind::String ? geomancy::topicNamed(topic->text) : std::nullopt;
+    if (!named) return "a topic this program does not know";
+    request.topic = *named;
+  }
+  if (const JsonValue* reading = options->member("reading")) {
+    if (reading->kind != Kind::True && reading->kind != Kind::False) {
+      return "a reading option not true or false";
+    }
+    request.reading = reading->kind == Kind::True;
+  }
   const auto querent = wholeNumber(options->member("querent"), 1, geomancy::kHouseCount);
   if (!querent) return "no querent's house";
   const JsonValue* quesited = options->member("quesited");

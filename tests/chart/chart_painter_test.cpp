@@ -25,7 +25,7 @@ constexpr Mothers kWorked{{{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1
 constexpr Mothers kHalted{{{1, 1, 1, 2}, {1, 1, 1, 1}, {1, 1, 1, 1}, {2, 2, 2, 1}}};
 
 formats::ChartLayout layoutOf(int chart) {
-  const geomancy::AnalysisRequest houses{true, geomancy::QuestionHouses{1, 7}};
+  const geomancy::AnalysisRequest houses{.houses = true, .question = geomancy::QuestionHouses{1, 7}};
   geomancy::ChartAnalysis analysis;
   const Mothers& mothers = chart == 2 ? kHalted : kWorked;
   geomancy::analyseReading(geomancy::readingOf(geomancy::shieldMasks(mothers)),

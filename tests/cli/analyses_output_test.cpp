@@ -161,7 +161,7 @@ TEST(AnalysesOutput, SvgPictureHoldsEveryPoint) {
   EXPECT_EQ(circles["reconciler"], 6);
   for (int house = 1; house <= 12; ++house) {
     EXPECT_EQ(circles["house-" + std::to_string(house)],
-              pointsOf(geomancy::houseFigure(chart, house)));
+              pointsOf(chart[house - 1]));  // figure n in house n
   }
   EXPECT_EQ(circles.size(), 16u + 12u + 4u);  // the shield, the houses, the court
 

@@ -201,7 +201,7 @@ TEST(PinnedMothersOutput, RepeatedChartsAndHelp) {
   EXPECT_EQ(outputDigest({"--mothers", "1122,2111,1221,2221", "--readings", "3", "--json"}),
             "2054e4167d3c086aa308c975779979570452b656268799b53654d32e3eb93449");
   EXPECT_EQ(outputDigest({"--help"}),
-            "1cc50aa5a2151ed0bdd4c42efc6887518cd43bdfaa68d378073b34da710a3c46");
+            "a8ef3890036767913f013fbd7350f3c1275fd06b5f1d1408d1ce0af11004617a");
 }
 
 }  // namespace

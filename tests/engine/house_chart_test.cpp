@@ -28,6 +28,8 @@ using Steps = std::vector<std::string>;
 
 const ShieldMasks kWorked = geomancy::shieldMasks(
     std::array<geomancy::Figure, 4>{{{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}}});
+const geomancy::HouseFigures kWorkedHouses =
+    geomancy::placeInHouses(kWorked, geomancy::HouseOrder::Traditional);
 
 ShieldMasks chartOfSet(std::uint32_t set) {
   return geomancy::shieldMasks(
@@ -95,14 +97,14 @@ std::set<std::pair<int, int>> pairs(const List& list, bool swapped) {
 TEST(HouseChart, WorkedChartByHand) {
   std::vector<std::string> houses;
   for (int house = 1; house <= 12; ++house) {
-    houses.emplace_back(geomancy::entryForMask(geomancy::houseFigure(kWorked, house)).key);
+    houses.emplace_back(geomancy::entryForMask(kWorkedHouses(house)).key);
   }
   EXPECT_EQ(houses,
             (std::vector<std::string>{"FORTUNA MINOR", "CAPUT DRACONIS", "CARCER", "TRISTITIA",
                                       "AMISSIO", "FORTUNA MINOR", "RUBEUS", "CAPUT DRACONIS",
                                       "PUELLA", "LAETITIA", "CONJUNCTIO", "FORTUNA MAJOR"}));
-  EXPECT_EQ(geomancy::partOfFortune(kWorked).points, 72);
-  EXPECT_EQ(geomancy::partOfFortune(kWorked).house, 12);
+  EXPECT_EQ(geomancy::partOfFortune(kWorkedHouses).points, 72);
+  EXPECT_EQ(geomancy::partOfFortune(kWorkedHouses).house, 12);
 
   const std::vector<std::vector<Steps>> ways{{{"Judge", "Witness 1"},
                                               {"Judge", "Witness 2", "Niece 3"},
@@ -122,16 +124,16 @@ TEST(HouseChart, WorkedChartByHand) {
       {6, 8, ";;1-2 ;7-7 "}, {3, 10, ";;;"},
   };
   for (const auto& [querent, quesited, expected] : perfections) {
-    const Perfection found = geomancy::perfection(kWorked, querent, quesited);
+    const Perfection found = geomancy::perfection(kWorkedHouses, querent, quesited);
     EXPECT_EQ(described(found), expected) << querent << " and " << quesited;
     EXPECT_EQ(found.perfects(), expected != ";;;");
     EXPECT_EQ(found.denial(), expected == ";;;");
   }
 
-  EXPECT_EQ(geomancy::companyOfHouses(kWorked),
+  EXPECT_EQ(geomancy::companyOfHouses(kWorkedHouses),
             (std::array{Company::None, Company::DemiSimple, Company::Capitular, Company::Capitular,
                         Company::Capitular, Company::Capitular}));
-  EXPECT_FALSE(geomancy::halted(kWorked));
+  EXPECT_FALSE(geomancy::halted(kWorkedHouses));
   const std::vector<std::tuple<int, int, std::vector<std::string>>> aspects{
       {1, 7, {}},
       {1, 3, {"6>3 square dexter q"}},
@@ -141,7 +143,7 @@ TEST(HouseChart, WorkedChartByHand) {
   };
   for (const auto& [querent, quesited, expected] : aspects) {
     std::vector<std::string> found;
-    for (const auto& aspect : geomancy::perfection(kWorked, querent, quesited).aspects) {
+    for (const auto& aspect : geomancy::perfection(kWorkedHouses, querent, quesited).aspects) {
       found.push_back(described(aspect));
     }
     EXPECT_EQ(found, expected) << querent << " and " << quesited;
@@ -149,7 +151,7 @@ TEST(HouseChart, WorkedChartByHand) {
   // Houses 7 and 8 share a head; houses 3 and 4 hold Saturn's two figures, 9 and 10 a head.
   const auto companions = [](int querent, int quesited) {
     std::vector<std::tuple<bool, int, Company>> found;
-    for (const auto& c : geomancy::perfection(kWorked, querent, quesited).companions) {
+    for (const auto& c : geomancy::perfection(kWorkedHouses, querent, quesited).companions) {
       found.emplace_back(c.of == Perfection::Significator::Querent, c.house, c.company);
     }
     return found;
@@ -201,22 +203,26 @@ TEST(ChartAnalysis, HoldsWhatWasAsked) {
   EXPECT_FALSE(analysis.houses || analysis.perfection || analysis.halted);
   geomancy::analyseReading(reading, {true, std::nullopt}, analysis);
   EXPECT_TRUE(analysis.houses && !analysis.perfection && analysis.halted);
-  EXPECT_EQ(analysis.houses->index.points, geomancy::partOfFortune(reading.chart).points);
+  EXPECT_EQ(analysis.houses->index.points, geomancy::partOfFortune(analysis.houseFigures).points);
   geomancy::analyseReading(reading, {false, geomancy::QuestionHouses{4, 10}}, analysis);
   EXPECT_TRUE(!analysis.houses && analysis.perfection && analysis.halted);
   EXPECT_EQ(analysis.perfection->quesited, 10);
 }
 
+// Every chart, its figures placed in the houses by one order and the next by the other.
 TEST(HouseChart, PropertiesOfEveryChart) {
   int haltedCharts = 0;
   for (std::uint32_t set = 0; set < geomancy::ExactOdds::kSets; ++set) {
     const ShieldMasks chart = chartOfSet(set);
-    // Each figure sums to an even number with its pair, so the Index never falls in an odd house.
+    const geomancy::HouseFigures houses = geomancy::placeInHouses(
+        chart, set % 2 == 0 ? geomancy::HouseOrder::Traditional : geomancy::HouseOrder::GoldenDawn);
+    // Each figure sums to an even number with its pair, so the Index never names an odd figure.
     int points = 0;
-    for (int house = 1; house <= 12; ++house)
-      points += pointsOf(geomancy::houseFigure(chart, house));
-    ASSERT_EQ(geomancy::partOfFortune(chart).points, points) << set;
+    for (int house = 1; house <= 12; ++house) points += pointsOf(houses(house));
+    const geomancy::PartOfFortune index = geomancy::partOfFortune(houses);
+    ASSERT_EQ(index.points, points) << set;
     ASSERT_EQ(points % 2, 0) << set;
+    ASSERT_EQ(houses(index.house), chart[index.figure - 1]) << set;
     for (int row = 1; row <= 4; ++row) {
       const unsigned bit = 1u << (row - 1);
       const auto matches = [&](int position) {
@@ -238,19 +244,19 @@ TEST(HouseChart, PropertiesOfEveryChart) {
             << set;
       }
     }
-    const auto company = geomancy::companyOfHouses(chart);
+    const auto company = geomancy::companyOfHouses(houses);
     for (int pair = 0; pair < 6; ++pair) {
-      const auto first = geomancy::houseFigure(chart, 2 * pair + 1);
-      const auto second = geomancy::houseFigure(chart, 2 * pair + 2);
+      const auto first = houses(2 * pair + 1);
+      const auto second = houses(2 * pair + 2);
       ASSERT_EQ(company[pair], geomancy::companyOf(second, first)) << set;
       ASSERT_EQ(geomancy::compoundPartner(geomancy::compoundPartner(first)), first);
     }
-    const std::string_view first = geomancy::entryForMask(geomancy::houseFigure(chart, 1)).key;
-    const bool halted = geomancy::halted(chart);
+    const std::string_view first = geomancy::entryForMask(houses(1)).key;
+    const bool halted = geomancy::halted(houses);
     ASSERT_EQ(halted, first == "RUBEUS" || first == "CAUDA DRACONIS") << set;
     haltedCharts += halted ? 1 : 0;
     // Every aspect stands at one of its kind's distances, dexter looking back round the wheel.
-    const Perfection found = geomancy::perfection(chart, 1 + set % 12, 1 + (set / 12 + 5) % 12);
+    const Perfection found = geomancy::perfection(houses, 1 + set % 12, 1 + (set / 12 + 5) % 12);
     for (const auto& aspect : found.aspects) {
       const int distance = (aspect.onto - aspect.from + 12) % 12;
       const std::map<std::string_view, std::set<int>> kDistances{
@@ -260,15 +266,15 @@ TEST(HouseChart, PropertiesOfEveryChart) {
                 distance == 6 ? "" : (distance > 6 ? "dexter" : "sinister"));
       const int own =
           aspect.figureOf == Perfection::Significator::Querent ? found.querent : found.quesited;
-      ASSERT_EQ(geomancy::houseFigure(chart, aspect.from), geomancy::houseFigure(chart, own));
+      ASSERT_EQ(houses(aspect.from), houses(own));
       ASSERT_NE(aspect.from, own);
     }
     // Perfection is the same seen from either house, with the roles swapped.
     if (set % 61 != 0) continue;
     for (int querent = 1; querent <= 12; ++querent) {
       for (int quesited = querent + 1; quesited <= 12; ++quesited) {
-        const Perfection there = geomancy::perfection(chart, querent, quesited);
-        const Perfection back = geomancy::perfection(chart, quesited, querent);
+        const Perfection there = geomancy::perfection(houses, querent, quesited);
+        const Perfection back = geomancy::perfection(houses, quesited, querent);
         ASSERT_EQ(there.occupation, back.occupation);
         ASSERT_EQ(there.conjunction.size(), back.conjunction.size());
         ASSERT_EQ(pairs(there.mutation, false), pairs(back.mutation, true));
@@ -304,6 +310,13 @@ TEST(ExactOdds, CountEveryChartOnce) {
        {counts.occupation, counts.conjunction, counts.mutation, counts.translation}) {
     EXPECT_LE(mode, counts.perfects);
   }
+  // In the Golden Dawn's order the even figures stand in houses 1, 7, 2, 8, 3 and 9; house 1
+  // holds Mother 2, as often halting as Mother 1.
+  const geomancy::ExactOdds golden = geomancy::exactOdds(geomancy::HouseOrder::GoldenDawn);
+  for (int house = 1; house <= 12; ++house) {
+    EXPECT_EQ(golden.index[house] == 0, house > 3 && house != 7 && house != 8 && house != 9);
+  }
+  EXPECT_EQ(golden.halted, 8192u);
 }
 
 }  // namespace

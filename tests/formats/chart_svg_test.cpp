@@ -55,7 +55,8 @@ template <typename Mothers>
 geomancy::ChartAnalysis analysisOf(const Mothers& mothers, int querent, int quesited) {
   geomancy::ChartAnalysis analysis;
   geomancy::analyseReading(geomancy::readingOf(geomancy::shieldMasks(mothers)),
-                           {true, geomancy::QuestionHouses{querent, quesited}}, analysis);
+                           {.houses = true, .question = geomancy::QuestionHouses{querent, quesited}},
+                           analysis);
   return analysis;
 }
 
