@@ -36,6 +36,9 @@ template <typename Item, std::size_t N>
 class ShortList {
  public:
   constexpr void push_back(const Item& item) noexcept { items_[size_++] = item; }
+  // The next place, as the last item: whatever it held before is still there to be replaced.
+  [[nodiscard]] constexpr Item& grow() noexcept { return items_[size_++]; }
+  constexpr void clear() noexcept { size_ = 0; }
   // Adds the item only if `keep`, without a branch; the list must have room for it either way.
   constexpr void keepIf(bool keep, const Item& item) noexcept {
     items_[size_] = item;

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: MIT
+#include "judgement.h"
+
+#include "attributions.h"
+#include "dignities.h"
+#include "house_meanings.h"
+#include "phrases.h"
+
+namespace handbook {
+namespace {
+
+using geomancy::FigureMask;
+using geomancy::HouseFigures;
+using geomancy::Topic;
+using phrases::Phrases;
+
+// The rules of chapter VII and where they stand.
+constexpr Source kMethod{7, 159};
+constexpr Source kJudgeRule{2, 143};
+constexpr Source kAspects{6, 158};
+
+Testimony& next(Judgement& judgement, Step step, Source source) {
+  Testimony& testimony = judgement.testimonies.grow();
+  testimony.step = step;
+  testimony.source = source;
+  testimony.leaning = Leaning::Neither;
+  testimony.houses.clear();
+  testimony.figures.clear();
+  testimony.says.clear();
+  return testimony;
+}
+
+void say(Testimony& testimony, std::string_view piece) {
+  if (!piece.empty()) testimony.says.push_back(piece);
+}
+
+void place(Testimony& testimony, int house, FigureMask figure) {
+  testimony.houses.push_back(static_cast<std::int8_t>(house));
+  testimony.figures.push_back(figure);
+}
+
+Leaning leaningOfNature(Nature nature) {
+  return nature == Nature::Good   ? Leaning::For
+         : nature == Nature::Evil ? Leaning::Against
+                                  : Leaning::Neither;
+}
+
+class Judge {
+ public:
+  Judge(const geomancy::ChartAnalysis& analysis, Judgement& judgement)
+      : p_(phrases::phrases()),
+        analysis_(analysis),
+        houses_(analysis.houseFigures),
+        judgement_(judgement) {}
+
+  void judge() {
+    Judgement& j = judgement_;
+    j.topic = analysis_.request.topic;
+    j.house = geomancy::demandHouse(analysis_.request);
+    j.testimonies.clear();
+    const geomancy::ShieldMasks& chart = analysis_.reading.chart;
+    j.witnesses = witnessesOf(chart[geomancy::kRightWitness], chart[geomancy::kLeftWitness]);
+    j.fit = fitness();
+    if (j.fit && j.house != 0) {
+      witnessesAndJudge();
+      figureInHouse();
+      meaningInHouse();
+      aspects(true);
+      aspects(false);
+      endOfMatter();
+      reconciler();
+      if (j.topic == Topic::Money) partOfFortune();
+    }
+    balance();
+  }
+
+ private:
+  [[nodiscard]] FigureMask figureInDemand() const { return houses_(judgement_.house); }
+
+  bool fitness() {
+    Testimony& t = next(judgement_, Step::Fitness, kMethod);
+    const FigureMask ascendant = houses_(1);
+    place(t, 1, ascendant);
+    say(t, p_.fitness[ascendant]);
+    const bool fit = meaningIn(ascendant, 1).verdict != Verdict::Destroy;
+    t.leaning = fit ? Leaning::Neither : Leaning::Against;
+    return fit;
+  }
+
+  void witnessesAndJudge() {
+    const WitnessesFound& found = judgement_.witnesses;
+    const auto column = static_cast<std::size_t>((found.block - witnessBlocks().data()) * 8 +
+                                                 (found.column - found.block->columns.data()));
+    const geomancy::Reading& reading = analysis_.reading;
+    Testimony& t = next(judgement_, Step::WitnessesAndJudge, {4, found.block->page});
+    t.figures.push_back(reading.chart[geomancy::kRightWitness]);
+    t.figures.push_back(reading.chart[geomancy::kLeftWitness]);
+    t.figures.push_back(reading.judge());
+    say(t, p_.witnesses[column]);
+    const std::optional<Topic> topic = judgement_.topic;
+    if (!topic) {
+      t.source = kJudgeRule;
+      say(t, p_.judgeRule[reading.judge()]);
+      t.leaning = leaningOfNature(meaningsOf(reading.judge()).nature);
+      return;
+    }
+    const auto head = static_cast<std::size_t>(*topic);
+    const HeadAnswer& answer = found.column->heads[head];
+    say(t, p_.headAnswer[column][head]);
+    t.leaning = leaningOf(answer.answer);
+    if (answer.answer == Answer::ByHouse) {
+      const FigureMask there = houses_(answer.house);
+      place(t, answer.house, there);
+      say(t, p_.byHouse[head][static_cast<std::size_t>(answer.house)][there]);
+      t.leaning = *topic == Topic::Child
+                      ? Leaning::Neither
+                      : leaningOf(verdictFor(meaningIn(there, answer.house), topic));
+    }
+    say(t, p_.misprint[column]);
+  }
+
+  void figureInHouse() {
+    const int house = judgement_.house;
+    const FigureMask figure = figureInDemand();
+    Testimony& t = next(judgement_, Step::FigureInHouse, kMethod);
+    place(t, house, figure);
+    say(t, p_.standsIn[static_cast<std::size_t>(house)][figure]);
+    for (int other = 1; other <= geomancy::kHouseCount; ++other) {
+      if (other != house && houses_(other) == figure)
+        t.houses.push_back(static_cast<std::int8_t>(other));
+    }
+    const std::size_t springs = t.houses.size() - 1;
+    if (springs == 0) {
+      say(t, p_.springsNowhere);
+    } else {
+      say(t, p_.springsInto);
+      for (std::size_t at = 1; at <= springs; ++at) {
+        if (at > 1) say(t, at == springs ? p_.listAnd : p_.listComma);
+        say(t, p_.springHouse[static_cast<std::size_t>(t.houses[at])]);
+      }
+      say(t, p_.springsEnd);
+    }
+    say(t, p_.strength[static_cast<std::size_t>(house)][figure]);
+  }
+
+  // What the figure in `house` means there, for the topic asked.
+  void readMeaning(Testimony& t, int house, FigureMask figure) {
+    const auto at = static_cast<std::size_t>(house);
+    const HouseMeaning& meaning = meaningIn(figure, house);
+    say(t, p_.meaning[at][figure]);
+    if (judgement_.topic) {
+      say(t, p_.topicClause[static_cast<std::size_t>(*judgement_.topic)][at][figure]);
+    }
+    if (meaning.refersTo != 0) {
+      const FigureMask referred = houses_(meaning.refersTo);
+      place(t, meaning.refersTo, referred);
+      say(t, p_.compare[meaning.refersTo][referred]);
+    }
+    t.leaning = leaningOf(verdictFor(meaning, judgement_.topic));
+  }
+
+  void meaningInHouse() {
+    const FigureMask figure = figureInDemand();
+    Testimony& t = next(judgement_, Step::MeaningInHouse, {5, meaningsOf(figure).page});
+    place(t, judgement_.house, figure);
+    readMeaning(t, judgement_.house, figure);
+    say(t, p_.brings[figure]);
+  }
+
+  // The figures sextile and trine to the house of the demand when `friendly`, else those quartile
+  // and opposite: good ones and evil ones, each with its strength and its friendship with the
+  // figure in the house.
+  void aspects(bool friendly) {
+    const int house = judgement_.house;
+    const FigureMask judged = figureInDemand();
+    const auto aspects = aspectsOf(house);
+    // Sextiles, then trines; or quartiles, then the opposition.
+    constexpr std::array<std::size_t, 4> kFriendly{0, 3, 2, 5};
+    constexpr std::array<std::size_t, 3> kHard{1, 4, 6};
+    const std::size_t* const first = friendly ? kFriendly.data() : kHard.data();
+    const std::size_t count = friendly ? kFriendly.size() : kHard.size();
+
+    Testimony& t = next(judgement_, Step::Aspects, kAspects);
+    int good = 0;
+    int evil = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      const HouseAspect& aspect = aspects[first[i]];
+      const FigureMask figure = houses_(aspect.house);
+      place(t, aspect.house, figure);
+      const Nature nature = meaningsOf(figure).nature;
+      good += nature == Nature::Good ? 1 : 0;
+      evil += nature == Nature::Evil ? 1 : 0;
+    }
+    // A figure good with good and evil with evil takes the side of the others; one good with evil
+    // and evil with good the other side.
+    const Leaning others = good > evil   ? Leaning::For
+                           : evil > good ? Leaning::Against
+                                         : Leaning::Neither;
+    const Leaning contrary = others == Leaning::For       ? Leaning::Against
+                             : others == Leaning::Against ? Leaning::For
+                                                          : Leaning::Neither;
+    say(t, friendly ? p_.friendlyIntro[static_cast<std::size_t>(house)]
+                    : p_.hardIntro[static_cast<std::size_t>(house)]);
+    int friends = 0;
+    int enemies = 0;
+    good = 0;
+    evil = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      const HouseAspect& aspect = aspects[first[i]];
+      const FigureMask figure = t.figures[i];
+      const Nature nature = meaningsOf(figure).nature;
+      const Leaning side = nature == Nature::WithLike   ? others
+                           : nature == Nature::Contrary ? contrary
+                                                        : leaningOfNature(nature);
+      good += side == Leaning::For ? 1 : 0;
+      evil += side == Leaning::Against ? 1 : 0;
+      const Accord accord = accordOf(judged, figure);
+      friends += accord == Accord::Friendly ? 1 : 0;
+      enemies += accord == Accord::Hostile ? 1 : 0;
+      if (i > 0) say(t, p_.separator);
+      say(t, p_.aspecting[static_cast<std::size_t>(aspect.house)][figure]);
+      say(t, p_.aspectKind[first[i]]);
+      say(t, p_.nature[static_cast<std::size_t>(side)]);
+      say(t,
+          p_.strengthWord[static_cast<std::size_t>(strengthOf(dignitiesOf(figure, aspect.house)))]);
+      say(t, p_.accordWith[static_cast<std::size_t>(accord)][judged]);
+    }
+    if (friendly) {
+      t.leaning = good > evil && enemies == 0   ? Leaning::For
+                  : evil > good && friends == 0 ? Leaning::Against
+                                                : Leaning::Neither;
+      say(t, p_.friendlyEnd[static_cast<std::size_t>(t.leaning)][judged]);
+    } else {
+      t.leaning = enemies == 0 && evil <= good ? Leaning::For
+                  : enemies > 0 && evil > good ? Leaning::Against
+                                               : Leaning::Neither;
+      say(t, p_.hardEnd[static_cast<std::size_t>(t.leaning)][judged]);
+    }
+  }
+
+  void endOfMatter() {
+    constexpr int kEnd = 4;
+    const FigureMask figure = houses_(kEnd);
+    if (judgement_.house == kEnd) {
+      Testimony& t = next(judgement_, Step::EndOfMatter, kMethod);
+      place(t, kEnd, figure);
+      say(t, p_.endIsDemand);
+      return;
+    }
+    Testimony& t = next(judgement_, Step::EndOfMatter, {5, meaningsOf(figure).page});
+    place(t, kEnd, figure);
+    say(t, p_.endIntro);
+    readMeaning(t, kEnd, figure);
+  }
+
+  void reconciler() {
+    const FigureMask figure = figureInDemand();
+    const FigureMask judge = analysis_.reading.judge();
+    const FigureMask made = geomancy::addMasks(figure, judge);
+    Testimony& t = next(judgement_, Step::Reconciler, kMethod);
+    t.houses.push_back(static_cast<std::int8_t>(judgement_.house));
+    t.figures.push_back(figure);
+    t.figures.push_back(judge);
+    t.figures.push_back(made);
+    say(t, p_.reconciler[figure][judge]);
+    const bool withFigure = agreesByNature(made, figure);
+    const bool withJudge = agreesByNature(made, judge);
+    t.leaning = withFigure && withJudge   ? Leaning::For
+                : withFigure || withJudge ? Leaning::Neither
+                                          : Leaning::Against;
+  }
+
+  void partOfFortune() {
+    const geomancy::PartOfFortune index = geomancy::partOfFortune(houses_);
+    const FigureMask figure = houses_(index.house);
+    Testimony& t = next(judgement_, Step::PartOfFortune, kMethod);
+    place(t, index.house, figure);
+    say(t, p_.fortune[static_cast<std::size_t>(index.house)][figure]);
+    t.leaning = leaningOf(verdictFor(meaningIn(figure, index.house), Topic::Money));
+  }
+
+  void balance() {
+    Balance& b = judgement_.balance;
+    b = {};
+    for (const Testimony& t : judgement_.testimonies) {
+      b.leaningFor += t.leaning == Leaning::For ? 1 : 0;
+      b.leaningAgainst += t.leaning == Leaning::Against ? 1 : 0;
+      b.leaningNeither += t.leaning == Leaning::Neither ? 1 : 0;
+    }
+    if (!judgement_.fit) {
+      b.summary = p_.unfit;
+    } else if (judgement_.house == 0) {
+      b.summary = p_.needsHouse;
+    } else if (b.leaningFor == 0 && b.leaningAgainst == 0) {
+      b.summary = p_.noLeaning;
+    } else if (b.leaningFor > b.leaningAgainst) {
+      b.summary = b.leaningAgainst == 0 ? p_.allFor : p_.moreFor;
+    } else if (b.leaningAgainst > b.leaningFor) {
+      b.summary = b.leaningFor == 0 ? p_.allAgainst : p_.moreAgainst;
+    } else {
+      b.summary = p_.even;
+    }
+  }
+
+  const Phrases& p_;
+  const geomancy::ChartAnalysis& analysis_;
+  const HouseFigures& houses_;
+  Judgement& judgement_;
+};
+
+}  // namespace
+
+void judge(const geomancy::ChartAnalysis& analysis, Judgement& judgement) {
+  Judge(analysis, judgement).judge();
+}
+
+}  // namespace handbook

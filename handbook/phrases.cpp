@@ -1,0 +1,517 @@
+// SPDX-License-Identifier: MIT
+#include "phrases.h"
+
+#include <cctype>
+#include <initializer_list>
+#include <stdexcept>
+
+#include "attributions.h"
+#include "catalogue.h"
+#include "house_meanings.h"
+#include "judgement.h"
+#include "witness_tables.h"
+
+namespace handbook::phrases {
+namespace {
+
+using geomancy::FigureMask;
+using geomancy::Topic;
+
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::string out;
+  for (const std::string_view part : parts) out += part;
+  return out;
+}
+
+std::string number(int value) {
+  return std::to_string(value);
+}
+
+FigureMask figureAt(int mask) {
+  return static_cast<FigureMask>(mask);
+}
+
+// What each figure brings, in a few words.
+constexpr ByFigure<std::string_view> kBrings = [] {
+  ByFigure<std::string_view> brings{};
+  const auto set = [&brings](std::string_view rows, std::string_view words) {
+    brings[drawn(rows)] = words;
+  };
+  set("1111", "change, and a going on one's way");
+  set("2222", "a gathering of many, taking its colour from its company");
+  set("2112", "a meeting and a joining together");
+  set("1221", "delay, binding and hindrance");
+  set("2211", "great and lasting good fortune");
+  set("1122", "good fortune that comes quickly and passes quickly");
+  set("2121", "gain");
+  set("1212", "loss");
+  set("1222", "joy");
+  set("2221", "sorrow and heaviness");
+  set("2212", "peace and clear thought");
+  set("2122", "passion, and harm to what is good");
+  set("1211", "harmony and pleasantness");
+  set("1121", "rashness and strife");
+  set("2111", "a beginning, a coming in");
+  set("1112", "an ending, a going out");
+  return brings;
+}();
+
+// What each figure means for money, as the Part of Fortune shows it.
+constexpr ByFigure<std::string_view> kMoney = [] {
+  ByFigure<std::string_view> money{};
+  const auto set = [&money](std::string_view rows, std::string_view words) {
+    money[drawn(rows)] = words;
+  };
+  set("1111", "money on the move, changing hands");
+  set("2222", "money among many hands");
+  set("2112", "money joined with another's");
+  set("1221", "money tied up and slow to come");
+  set("2211", "money gained and kept");
+  set("1122", "money that comes and goes quickly");
+  set("2121", "money gained");
+  set("1212", "money lost");
+  set("1222", "money that brings gladness");
+  set("2221", "money that brings grief");
+  set("2212", "money kept in peace");
+  set("2122", "money spent in passion or taken by force");
+  set("1211", "money pleasantly spent");
+  set("1121", "money risked in haste");
+  set("2111", "money coming in");
+  set("1112", "money going out");
+  return money;
+}();
+
+constexpr std::array<std::string_view, kHouses> kHouseMatters{
+    "",
+    "the querent's own life and person",
+    "money and goods",
+    "brothers, neighbours, letters and short journeys",
+    "land, the home, the father and the end of the matter",
+    "children, pleasure and news",
+    "sickness and servants",
+    "marriage, partners and open enemies",
+    "death, legacies and money owed",
+    "long journeys, learning and faith",
+    "rank, honour, work and the mother",
+    "friends, hopes and patrons",
+    "prison, sorrow and hidden enemies",
+};
+
+// How the Part of Fortune's money comes or goes, by its house.
+constexpr std::array<std::string_view, kHouses> kMoneyThrough{
+    "",
+    "through the querent's own doing",
+    "in the querent's own hands and dealings",
+    "through kin, neighbours or short journeys",
+    "through land, the home or the father",
+    "through children, pleasures or ventures",
+    "through illness or those in service",
+    "through a partner, a spouse or an open rival",
+    "through a death, a legacy or a debt",
+    "through long journeys, the law or learning",
+    "through work, rank or those in authority",
+    "through friends and patrons",
+    "through hidden enemies, confinement or sorrow",
+};
+
+constexpr std::array<std::string_view, geomancy::kTopicCount> kHeads{
+    "Life",         "Money",    "Rank",   "Property", "Wife",
+    "Sex of Child", "Sickness", "Prison", "Journey",  "Thing Lost"};
+
+constexpr std::array<std::string_view, geomancy::kTopicCount> kQuestionOf{
+    "life",    "money",    "rank",   "property",  "marriage",
+    "a child", "sickness", "prison", "a journey", "a thing lost"};
+
+std::string_view questionOf(Topic topic) {
+  return kQuestionOf[static_cast<std::size_t>(topic)];
+}
+
+std::string_view answerWords(Answer answer) {
+  switch (answer) {
+    case Answer::VeryGood:
+      return "very good";
+    case Answer::Good:
+      return "good";
+    case Answer::Moderate:
+      return "middling";
+    case Answer::Evil:
+      return "evil";
+    case Answer::VeryEvil:
+      return "very evil";
+    case Answer::Son:
+      return "a son";
+    case Answer::Daughter:
+      return "a daughter";
+    case Answer::Recovery:
+      return "the sick will recover";
+    case Answer::Danger:
+      return "the sick are in danger";
+    case Answer::Death:
+      return "death";
+    case Answer::Release:
+      return "release";
+    case Answer::LateRelease:
+      return "release, but late";
+    case Answer::Held:
+      return "no early release";
+    case Answer::DiesThere:
+      return "death in prison";
+    case Answer::Uncertain:
+      return "an uncertain outcome";
+    case Answer::Found:
+      return "it will be found";
+    case Answer::PartFound:
+      return "part of it will be found";
+    case Answer::NotFound:
+      return "it will not be found";
+    case Answer::ByHouse:
+      return "judge by the figure in that house";
+    case Answer::Unanswered:
+      return "no answer this head can use";
+  }
+  return {};
+}
+
+std::string_view verdictWords(Verdict verdict) {
+  return verdict == Verdict::Moderate  ? "middling"
+         : verdict == Verdict::Destroy ? "not to be judged"
+                                       : verdictName(verdict);
+}
+
+std::string_view natureWords(Nature nature) {
+  switch (nature) {
+    case Nature::Good:
+      return "a good figure";
+    case Nature::Evil:
+      return "an evil figure";
+    case Nature::WithLike:
+      return "good with good and evil with evil, leaning neither way alone";
+    case Nature::Contrary:
+      return "good with evil and evil with good, leaning neither way alone";
+  }
+  return {};
+}
+
+// "There it is very strong, in its exaltation.", with a debility that a dignity outweighs.
+std::string strengthSentence(Dignities dignities) {
+  const Strength strength = strengthOf(dignities);
+  if (strength == Strength::Middling) return " It has no dignity there, and so middling strength.";
+  constexpr std::array<std::string_view, 6> kWords{"at its strongest, in its own house",
+                                                   "very strong, in its exaltation",
+                                                   "strong, in its triplicity",
+                                                   "",
+                                                   "very weak, in its fall",
+                                                   "at its weakest, in its detriment"};
+  std::string out = joined({" There it is ", kWords[static_cast<std::size_t>(strength)]});
+  const bool dignified =
+      (dignities & (dignityBit(Dignity::House) | dignityBit(Dignity::Exaltation) |
+                    dignityBit(Dignity::Triplicity))) != 0;
+  for (const Dignity debility : {Dignity::Fall, Dignity::Detriment}) {
+    if (dignified && (dignities & dignityBit(debility)) != 0) {
+      out += joined({", though also in its ", dignityName(debility)});
+    }
+  }
+  return out + ".";
+}
+
+// "unfavourable, except for ...": a sentence of the handbook's cells made a clause.
+std::string asClause(std::string_view sentence) {
+  std::string clause(sentence);
+  if (!clause.empty())
+    clause[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(clause[0])));
+  if (!clause.empty() && clause.back() == '.') clause.pop_back();
+  return clause;
+}
+
+void buildFitness(Phrases& p) {
+  for (int mask = 0; mask < kFigures; ++mask) {
+    const FigureMask figure = figureAt(mask);
+    p.fitness[mask] =
+        meaningIn(figure, 1).verdict == Verdict::Destroy
+            ? joined({nameOf(figure),
+                      " holds the Ascendant: the chart is not fit to be judged. Set it aside and "
+                      "cast a new one no sooner than two hours from now."})
+            : joined({nameOf(figure),
+                      " holds the Ascendant, neither Rubeus nor Cauda Draconis: the chart is fit "
+                      "to be judged."});
+    p.judgeRule[mask] = joined(
+        {" With no head of the tables named, the handbook's general rule stands: as the Judge is, "
+         "so is the chart, and ",
+         nameOf(figure), " is ", natureWords(meaningsOf(figure).nature), "."});
+  }
+}
+
+void buildWitnesses(Phrases& p) {
+  const auto& blocks = witnessBlocks();
+  for (std::size_t block = 0; block < blocks.size(); ++block) {
+    for (std::size_t at = 0; at < 8; ++at) {
+      const WitnessColumn& column = blocks[block].columns[at];
+      const std::size_t index = block * 8 + at;
+      const FigureMask right = geomancy::addMasks(blocks[block].left, column.judge);
+      p.witnesses[index] =
+          joined({"The Right Witness ", nameOf(right), " and the Left Witness ",
+                  nameOf(blocks[block].left), " make the Judge ", nameOf(column.judge), "."});
+      for (int topic = 0; topic < kTopics; ++topic) {
+        const HeadAnswer& head = column.heads[static_cast<std::size_t>(topic)];
+        std::string answer(answerWords(head.answer));
+        if (head.answer == Answer::ByHouse) {
+          answer = "judge by the figure in house " + number(head.house);
+        }
+        p.headAnswer[index][topic] =
+            joined({" Under the head ", kHeads[static_cast<std::size_t>(topic)],
+                    " the table answers '", head.printed, "': ", answer, "."});
+      }
+      if (!column.misprint.empty()) {
+        p.misprint[index] = joined({" The book misprints this column: ", column.misprint, "."});
+      }
+    }
+  }
+  for (int topic = 0; topic < kTopics; ++topic) {
+    for (int house = 1; house < kHouses; ++house) {
+      for (int mask = 0; mask < kFigures; ++mask) {
+        const FigureMask figure = figureAt(mask);
+        const Topic asked = static_cast<Topic>(topic);
+        std::string& out = p.byHouse[topic][house][mask];
+        out = joined({" There stands ", nameOf(figure), ", "});
+        if (asked == Topic::Child) {
+          const bool male = attributionOf(figure).sex == Sex::Male;
+          out += joined({"a ", sexName(attributionOf(figure).sex),
+                         " figure: ", male ? "a son." : "a daughter."});
+        } else {
+          out += joined({"which the handbook reads there as ",
+                         verdictWords(verdictFor(meaningIn(figure, house), asked)),
+                         " for a question of ", questionOf(asked), "."});
+        }
+      }
+    }
+  }
+}
+
+void buildFigureInHouse(Phrases& p) {
+  p.springsNowhere = ", and springs into no other house, so no other house bears on the question.";
+  p.springsInto = ", and springs into ";
+  p.listAnd = " and ";
+  p.listComma = ", ";
+  p.springsEnd = ", which bear on the question too.";
+  for (int house = 1; house < kHouses; ++house) {
+    p.springHouse[house] = joined(
+        {"house ", number(house), " (", kHouseMatters[static_cast<std::size_t>(house)], ")"});
+    for (int mask = 0; mask < kFigures; ++mask) {
+      const FigureMask figure = figureAt(mask);
+      p.standsIn[house][mask] =
+          joined({nameOf(figure), " stands in house ", number(house), ", the house of ",
+                  kHouseMatters[static_cast<std::size_t>(house)]});
+      p.strength[house][mask] = strengthSentence(dignitiesOf(figure, house));
+    }
+  }
+}
+
+void buildMeanings(Phrases& p) {
+  p.endIntro = "The end of the matter lies in house 4. ";
+  p.endIsDemand =
+      "House 4, which shows the end of the matter, is the house of the demand itself: its "
+      "figure, read above, shows the end as well.";
+  for (int mask = 0; mask < kFigures; ++mask) {
+    const FigureMask figure = figureAt(mask);
+    p.brings[mask] = joined({" ", nameOf(figure), " brings ", kBrings[mask], "."});
+  }
+  for (int house = 1; house < kHouses; ++house) {
+    for (int mask = 0; mask < kFigures; ++mask) {
+      const FigureMask figure = figureAt(mask);
+      const HouseMeaning& meaning = meaningIn(figure, house);
+      p.meaning[house][mask] =
+          joined({"The handbook reads ", nameOf(figure), " in house ", number(house), " as ",
+                  verdictWords(meaning.verdict), " (", asClause(meaning.says), ")."});
+      p.compare[house][mask] = joined({" It bids the reader compare house ", number(house),
+                                       ", where ", nameOf(figure), " stands."});
+      for (int topic = 0; topic < kTopics; ++topic) {
+        const auto asked = static_cast<Topic>(topic);
+        for (const NamedMatter& named : meaning) {
+          if (!concerns(asked, named.matter)) continue;
+          p.topicClause[topic][house][mask] =
+              joined({" For a question of ", questionOf(asked), ", which touches on ",
+                      matterName(named.matter), ", it is ", verdictWords(named.verdict), "."});
+          break;
+        }
+      }
+    }
+  }
+}
+
+void buildAspects(Phrases& p) {
+  for (int house = 1; house < kHouses; ++house) {
+    p.friendlyIntro[house] = joined({"Sextile and trine to house ", number(house), ": "});
+    p.hardIntro[house] = joined({"Quartile and opposite to house ", number(house), ": "});
+    for (int mask = 0; mask < kFigures; ++mask) {
+      p.aspecting[house][mask] = joined({nameOf(figureAt(mask)), " in house ", number(house)});
+    }
+  }
+  const auto aspects = aspectsOf(1);
+  for (std::size_t at = 0; at < aspects.size(); ++at) {
+    const std::string_view side = geomancy::sideName(aspects[at].side);
+    p.aspectKind[at] = side.empty() ? joined({" (in ", aspectWord(aspects[at].kind), ")"})
+                                    : joined({" (a ", side, " ", aspectWord(aspects[at].kind), ")"});
+  }
+  p.nature = {", good", ", evil", ", neither good nor evil"};
+  p.strengthWord = {", at its strongest there", ", very strong there", ", strong there",
+                    ", of middling strength",   ", very weak there",   ", at its weakest there"};
+  p.separator = "; ";
+  for (int mask = 0; mask < kFigures; ++mask) {
+    const std::string_view judged = nameOf(figureAt(mask));
+    for (int accord = 0; accord < 3; ++accord) {
+      p.accordWith[static_cast<std::size_t>(accord)][mask] =
+          joined({", ", accordName(static_cast<Accord>(accord)), " to ", judged});
+    }
+    p.friendlyEnd[static_cast<std::size_t>(Leaning::For)][mask] =
+        joined({". Good figures outweigh evil ones and none is hostile to ", judged,
+                ": help from those who wish the querent well."});
+    p.friendlyEnd[static_cast<std::size_t>(Leaning::Against)][mask] =
+        joined({". Evil figures outweigh good ones and none is friendly to ", judged,
+                ": little help, or help that harms."});
+    p.friendlyEnd[static_cast<std::size_t>(Leaning::Neither)][mask] =
+        ". Good and evil, friend and foe are mixed among them: the help they offer is mixed.";
+    p.hardEnd[static_cast<std::size_t>(Leaning::For)][mask] =
+        joined({". None of them is hostile to ", judged,
+                " and they are no more evil than good: the opposition is not great."});
+    p.hardEnd[static_cast<std::size_t>(Leaning::Against)][mask] =
+        joined({". Some are hostile to ", judged, " and evil outweighs good: strong opposition."});
+    p.hardEnd[static_cast<std::size_t>(Leaning::Neither)][mask] =
+        ". Some opposition, of no great weight either way.";
+  }
+}
+
+void buildReconcilers(Phrases& p) {
+  for (int house = 0; house < kFigures; ++house) {
+    for (int judge = 0; judge < kFigures; ++judge) {
+      const FigureMask inHouse = figureAt(house);
+      const FigureMask theJudge = figureAt(judge);
+      const FigureMask reconciler = geomancy::addMasks(inHouse, theJudge);
+      const bool withHouse = agreesByNature(reconciler, inHouse);
+      const bool withJudge = agreesByNature(reconciler, theJudge);
+      std::string& out = p.reconciler[house][judge];
+      out = joined({"The figure in the house of the demand, ", nameOf(inHouse), ", and the Judge, ",
+                    nameOf(theJudge), ", make the Reconciler ", nameOf(reconciler)});
+      if (reconciler == inHouse) out += " again";
+      out += joined({", which brings ", kBrings[reconciler], ". "});
+      if (withHouse && withJudge) {
+        out += "By nature it agrees with both: it works for the querent's wish.";
+      } else if (withHouse || withJudge) {
+        out += joined({"By nature it agrees with ", nameOf(withHouse ? inHouse : theJudge),
+                       " only: of no great help either way."});
+      } else {
+        out += "By nature it agrees with neither: it does not help.";
+      }
+    }
+  }
+}
+
+void buildFortune(Phrases& p) {
+  for (int house = 1; house < kHouses; ++house) {
+    for (int mask = 0; mask < kFigures; ++mask) {
+      const FigureMask figure = figureAt(mask);
+      p.fortune[house][mask] = joined(
+          {"The Part of Fortune, the querent's ready money, falls in house ", number(house),
+           " with ", nameOf(figure), ": ", kMoney[mask], ", ",
+           kMoneyThrough[static_cast<std::size_t>(house)], ". The handbook reads ", nameOf(figure),
+           " there as ", verdictWords(verdictFor(meaningIn(figure, house), Topic::Money)),
+           " for a question of money."});
+    }
+  }
+}
+
+void buildBalance(Phrases& p) {
+  p.unfit = "The chart is not fit to be judged: cast again, no sooner than two hours from now.";
+  p.needsHouse =
+      "The method judges the house a question belongs to: name the quesited's house or a topic "
+      "to have the chart judged.";
+  p.noLeaning = "No testimony leans either way: the chart gives no clear answer.";
+  p.allFor =
+      "Every testimony that leans at all leans for the querent: the chart favours the matter.";
+  p.moreFor =
+      "More testimonies lean for the querent than against: the matter leans towards a good end, "
+      "though not without hindrance.";
+  p.allAgainst =
+      "Every testimony that leans at all leans against the querent: the chart does not favour the "
+      "matter.";
+  p.moreAgainst =
+      "More testimonies lean against the querent than for: the matter leans towards a poor end, "
+      "though not without help.";
+  p.even = "The testimonies that lean are evenly divided: the chart gives no clear answer.";
+}
+
+// Every piece goes into JSON as it stands, so none may hold a character JSON escapes.
+void checkPlain(const std::string& piece) {
+  for (const char c : piece) {
+    if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) {
+      throw std::logic_error("a phrase of the reading needs escaping: " + piece);
+    }
+  }
+}
+
+template <typename Item>
+void checkAll(const Item& item) {
+  if constexpr (std::is_same_v<Item, std::string>) {
+    checkPlain(item);
+  } else {
+    for (const auto& inner : item) checkAll(inner);
+  }
+}
+
+Phrases build() {
+  Phrases p;
+  buildFitness(p);
+  buildWitnesses(p);
+  buildFigureInHouse(p);
+  buildMeanings(p);
+  buildAspects(p);
+  buildReconcilers(p);
+  buildFortune(p);
+  buildBalance(p);
+  checkAll(p.fitness);
+  checkAll(p.witnesses);
+  checkAll(p.headAnswer);
+  checkAll(p.byHouse);
+  checkAll(p.misprint);
+  checkAll(p.judgeRule);
+  checkAll(p.standsIn);
+  checkAll(p.springHouse);
+  checkAll(p.strength);
+  checkAll(p.meaning);
+  checkAll(p.topicClause);
+  checkAll(p.compare);
+  checkAll(p.brings);
+  checkAll(p.aspecting);
+  checkAll(p.accordWith);
+  checkAll(p.friendlyEnd);
+  checkAll(p.hardEnd);
+  checkAll(p.reconciler);
+  checkAll(p.fortune);
+  return p;
+}
+
+}  // namespace
+
+const Phrases& phrases() {
+  static const Phrases kPhrases = build();
+  return kPhrases;
+}
+
+std::string_view nameOf(FigureMask figure) noexcept {
+  return geomancy::entryForMask(figure).latinName;
+}
+
+}  // namespace handbook::phrases
+
+// The names the judgement uses beside its phrases.
+namespace handbook {
+
+std::string_view headName(geomancy::Topic topic) noexcept {
+  return phrases::kHeads[static_cast<std::size_t>(topic)];
+}
+
+std::string_view houseMatters(int house) noexcept {
+  return house >= 1 && house <= 12 ? phrases::kHouseMatters[static_cast<std::size_t>(house)]
+                                   : std::string_view{};
+}
+
+}  // namespace handbook
