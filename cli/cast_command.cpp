@@ -13,6 +13,7 @@
 #include "file_by_name.h"
 #include "interruption.h"
 #include "journal.h"
+#include "judgement.h"
 #include "random_source.h"
 #include "reading_caster.h"
 #include "reading_json.h"
@@ -35,6 +36,11 @@ class ReadingWriter {
   // stop: there is no point in casting on.
   bool write(const geomancy::Reading& reading, std::uint32_t number) {
     geomancy::analyseReading(reading, command_.request, analysis_);
+    const handbook::Judgement* judgement = nullptr;
+    if (command_.request.reading) {
+      handbook::judge(analysis_, judgement_);
+      judgement = &judgement_;
+    }
     if (journal_ != nullptr || command_.svg) {
       castAt_ = formats::CastTime::at(std::chrono::system_clock::now());
     }
@@ -44,11 +50,11 @@ class ReadingWriter {
       if (journalError_) return false;
     }
     if (command_.json) {
-      formats::appendJsonLine(buffer_, analysis_, command_.question);
+      formats::appendJsonLine(buffer_, analysis_, command_.question, nullptr, judgement);
     } else {
       text_.clear();
       appendPlainHeading(number);
-      formats::appendPlain(text_, analysis_, command_.question);
+      formats::appendPlain(text_, analysis_, command_.question, judgement);
       buffer_ += text_;
     }
     if (interruption() != 0) return false;
@@ -97,6 +103,7 @@ class ReadingWriter {
   formats::TextBuffer buffer_;
   std::string text_;                  // a plain reading, before it joins the buffer
   geomancy::ChartAnalysis analysis_;  // of the reading being written, made anew for each
+  handbook::Judgement judgement_;     // of the same, when the reading in words is asked for
   formats::CastTime castAt_;
   std::error_code journalError_;
 };

@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "file_by_name.h"
 #include "journal.h"
+#include "judgement.h"
 #include "reading_json.h"
 
 namespace qxcast {
@@ -72,14 +73,17 @@ int showReading(const ShowCommand& command, std::ostream& out, Messages& message
   if (const auto failed = readReadings(command.journal, keep, messages)) return *failed;
   if (command.number > count) return messages.noSuchReading(command.number, count);
   const geomancy::ChartAnalysis analysis = journal::analysisOf(entry);
+  handbook::Judgement judgement;
+  if (entry.request.reading) handbook::judge(analysis, judgement);
+  const handbook::Judgement* judged = entry.request.reading ? &judgement : nullptr;
   std::string text;
   if (command.json) {
     formats::TextBuffer line;
     const formats::JournalKeys keys{entry.castAt, entry.request, entry.byHand};
-    formats::appendJsonLine(line, analysis, entry.question, &keys);
+    formats::appendJsonLine(line, analysis, entry.question, &keys, judged);
     text = line.view();
   } else {
-    formats::appendPlain(text, analysis, entry.question);
+    formats::appendPlain(text, analysis, entry.question, judged);
   }
   const int status = writeAll(out, text, messages);
   if (status != kExitSuccess || !command.svg) return status;

@@ -31,8 +31,10 @@ struct PartOfFortune {
 [[nodiscard]] PartOfFortune partOfFortune(const HouseFigures& houses) noexcept;
 
 // A list of at most N items, kept in place. Places beyond the size are left as they are, so that
-// a new list costs nothing to make: one is made for every chart the caster reads.
-template <typename Item, std::size_t N>
+// a new list costs nothing to make: one is made for every chart the caster reads. A size wider
+// than a byte is not taken for one of the items' bytes, so a run of additions keeps it in a
+// register.
+template <typename Item, std::size_t N, typename Size = std::uint8_t>
 class ShortList {
  public:
   constexpr void push_back(const Item& item) noexcept { items_[size_++] = item; }
@@ -42,7 +44,7 @@ class ShortList {
   // Adds the item only if `keep`, without a branch; the list must have room for it either way.
   constexpr void keepIf(bool keep, const Item& item) noexcept {
     items_[size_] = item;
-    size_ = static_cast<std::uint8_t>(size_ + (keep ? 1 : 0));
+    size_ = static_cast<Size>(size_ + (keep ? 1 : 0));
   }
   [[nodiscard]] constexpr std::size_t size() const noexcept { return size_; }
   [[nodiscard]] constexpr bool empty() const noexcept { return size_ == 0; }
@@ -52,7 +54,7 @@ class ShortList {
 
  private:
   std::array<Item, N> items_;
-  std::uint8_t size_ = 0;
+  Size size_ = 0;
 };
 
 // The Way of the Point for one row: from the Judge up through every parent whose row has as many

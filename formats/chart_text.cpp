@@ -7,6 +7,7 @@
 
 #include "catalogue.h"
 #include "judge_texts.h"
+#include "judgement_text.h"
 #include "reading.h"
 
 namespace formats {
@@ -248,7 +249,7 @@ void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis)
 }  // namespace
 
 void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
-                 std::string_view question) {
+                 std::string_view question, const handbook::Judgement* judgement) {
   if (!question.empty()) {
     out += "Question: ";
     out += question;
@@ -268,6 +269,10 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
   if (analysis.perfection) {
     if (!analysis.houses) out += '\n';
     appendPerfection(out, analysis);
+  }
+  if (judgement != nullptr) {
+    if (!analysis.houses && !analysis.perfection) out += '\n';
+    appendJudgementPlain(out, analysis, *judgement);
   }
 }
 

@@ -6,6 +6,10 @@
 
 #include "chart_analysis.h"
 
+namespace handbook {
+struct Judgement;
+}
+
 // A reading as plain text for a terminal: ASCII only, within 80 columns.
 namespace formats {
 
@@ -15,8 +19,9 @@ namespace formats {
 // Judge's texts; then the houses and the perfection, as far as the analysis holds them. A question
 // stands above it all, as "Question: " and the question as it was asked, then a blank line: the
 // user's own text, so the one line that may not be ASCII or fit in 80 columns.
+// The handbook's reading, when given, comes last.
 void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
-                 std::string_view question = {});
+                 std::string_view question = {}, const handbook::Judgement* judgement = nullptr);
 
 // "Perfection between house M, the querent's, and house N, the quesited's" and a line end.
 void appendPerfectionHeading(std::string& out, int querent, int quesited);

@@ -102,6 +102,19 @@ class Cursor {
     at_ += text.size();
     return start;
   }
+  // Text that may be read up to `Slack` bytes past its end, copied in blocks of that size: no call
+  // and no guess at the size, for the many short texts of a line.
+  template <std::size_t Slack>
+  void putPadded(std::string_view text) {
+    // Held apart from `text`, which a store of the copy might otherwise be taken to change.
+    const char* const from = text.data();
+    const std::size_t size = text.size();
+    make(size + Slack);
+    for (std::size_t done = 0; done < size; done += Slack) {
+      std::memcpy(at_ + done, from + done, Slack);
+    }
+    at_ += size;
+  }
   template <std::size_t Count>
   void put(const LongPieces<Count>& pieces, std::size_t piece) {
     constexpr std::size_t kHead = LongPieces<Count>::kHead;

@@ -11,6 +11,7 @@
 #include "json_pieces.h"
 #include "json_writer.h"
 #include "judge_texts.h"
+#include "judgement_json.h"
 
 namespace formats {
 
@@ -188,8 +189,9 @@ void buildHousePieces(Pieces& pieces) {
     for (int points = 4 * kHouseCount; points <= 8 * kHouseCount; ++points) {
       const int house = geomancy::houseOfFigure(geomancy::indexFigure(points),
                                                 static_cast<geomancy::HouseOrder>(order));
-      pieces.index[order][points] = slotOf<48>(joined(
-          {"],\"index\":{\"points\":", number(points), ",\"house\":", number(house), "},\"way\":["}));
+      pieces.index[order][points] =
+          slotOf<48>(joined({"],\"index\":{\"points\":", number(points),
+                             ",\"house\":", number(house), "},\"way\":["}));
     }
   }
   for (int row = 1; row <= geomancy::kRowsPerFigure; ++row) {
@@ -317,7 +319,8 @@ void writeCompany(Cursor& out, const Pieces& p, const geomancy::HouseAnalysis& h
 }  // namespace
 
 void appendJsonLine(TextBuffer& out, const geomancy::ChartAnalysis& analysis,
-                    std::string_view question, const JournalKeys* journal) {
+                    std::string_view question, const JournalKeys* journal,
+                    const handbook::Judgement* judgement) {
   const Pieces& p = pieces();
   const geomancy::Reading& reading = analysis.reading;
   Cursor cursor(out);
@@ -336,12 +339,17 @@ void appendJsonLine(TextBuffer& out, const geomancy::ChartAnalysis& analysis,
   if (analysis.perfection) writePerfection(cursor, p, *analysis.perfection);
   if (analysis.houses) writeCompany(cursor, p, *analysis.houses);
   if (analysis.judged()) cursor.put(kHalted[analysis.halted ? 1 : 0]);
-  if (question.empty() && journal == nullptr) {
+  if (judgement == nullptr && question.empty() && journal == nullptr) {
     cursor.put("}\n");
     cursor.finish();
     return;
   }
   cursor.finish();
+  if (judgement != nullptr) appendJudgementJson(out, analysis, *judgement);
+  if (question.empty() && journal == nullptr) {
+    out += std::string_view("}\n");
+    return;
+  }
 
   JsonWriter json(out);
   json.inside();

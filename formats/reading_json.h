@@ -7,6 +7,10 @@
 #include "chart_analysis.h"
 #include "text_buffer.h"
 
+namespace handbook {
+struct Judgement;
+}
+
 namespace formats {
 
 // What makes a reading's JSON line a journal line: when it was cast, and the options it was
@@ -18,9 +22,11 @@ struct JournalKeys {
 };
 
 // The reading as one JSON object on one line, with its line end, appended to `out`: the chart, the
-// Reconciler and the Judge's texts first, then what the analysis holds, then the question, if one
-// was asked, then the journal's keys, if given; each under keys that come after the ones before.
+// Reconciler and the Judge's texts first, then what the analysis holds, then the handbook's
+// reading, if given, then the question, if one was asked, then the journal's keys, if given; each
+// under keys that come after the ones before.
 void appendJsonLine(TextBuffer& out, const geomancy::ChartAnalysis& analysis,
-                    std::string_view question = {}, const JournalKeys* journal = nullptr);
+                    std::string_view question = {}, const JournalKeys* journal = nullptr,
+                    const handbook::Judgement* judgement = nullptr);
 
 }  // namespace formats

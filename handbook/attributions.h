@@ -33,8 +33,82 @@ struct Attribution {
   [[nodiscard]] constexpr bool twoPlanets() const noexcept { return planets[0] != planets[1]; }
 };
 
+namespace detail {
+inline constexpr std::array<Attribution, 16> kAttributions{{
+    {drawn("1121"), 1, Element::Fire, Sex::Male, {Planet::Mars, Planet::Mars}, 141},  // Puer
+    {drawn("1212"),
+     2,
+     Element::Earth,
+     Sex::Female,
+     {Planet::Venus, Planet::Venus},
+     141},  // Amissio
+    {drawn("2212"), 3, Element::Air, Sex::Male, {Planet::Mercury, Planet::Mercury}, 141},  // Albus
+    {drawn("2222"), 4, Element::Water, Sex::Female, {Planet::Moon, Planet::Moon}, 141},  // Populus
+    {drawn("2211"), 5, Element::Fire, Sex::Male, {Planet::Sun, Planet::Sun}, 141},  // Fortuna Major
+    {drawn("2112"),
+     6,
+     Element::Earth,
+     Sex::Female,
+     {Planet::Mercury, Planet::Mercury},
+     141},                                                                             // Conjunctio
+    {drawn("1211"), 7, Element::Air, Sex::Male, {Planet::Venus, Planet::Venus}, 141},  // Puella
+    {drawn("2122"), 8, Element::Water, Sex::Female, {Planet::Mars, Planet::Mars}, 141},  // Rubeus
+    {drawn("2121"),
+     9,
+     Element::Fire,
+     Sex::Male,
+     {Planet::Jupiter, Planet::Jupiter},
+     141},  // Acquisitio
+    {drawn("1221"),
+     10,
+     Element::Earth,
+     Sex::Female,
+     {Planet::Saturn, Planet::Saturn},
+     141},  // Carcer
+    {drawn("2221"),
+     11,
+     Element::Air,
+     Sex::Male,
+     {Planet::Saturn, Planet::Saturn},
+     141},  // Tristitia
+    {drawn("1222"),
+     12,
+     Element::Water,
+     Sex::Female,
+     {Planet::Jupiter, Planet::Jupiter},
+     141},  // Laetitia
+    {drawn("1112"),
+     0,
+     Element::Fire,
+     Sex::Female,
+     {Planet::Saturn, Planet::Mars},
+     142},  // Cauda Draconis
+    {drawn("2111"),
+     0,
+     Element::Earth,
+     Sex::Male,
+     {Planet::Jupiter, Planet::Venus},
+     142},                                                                         // Caput Draconis
+    {drawn("1122"), 5, Element::Air, Sex::Male, {Planet::Sun, Planet::Sun}, 142},  // Fortuna Minor
+    {drawn("1111"), 4, Element::Water, Sex::Female, {Planet::Moon, Planet::Moon}, 142},  // Via
+}};
+
+inline constexpr std::array<std::uint8_t, geomancy::kMaskCount> kRowOfFigure = [] {
+  std::array<std::uint8_t, geomancy::kMaskCount> rowOf{};
+  for (std::size_t row = 0; row < kAttributions.size(); ++row) {
+    rowOf[kAttributions[row].figure] = static_cast<std::uint8_t>(row);
+  }
+  return rowOf;
+}();
+
+}  // namespace detail
+
 // The sixteen rows in the book's order, Puer (Aries) first.
-[[nodiscard]] const std::array<Attribution, 16>& attributions() noexcept;
-[[nodiscard]] const Attribution& attributionOf(geomancy::FigureMask figure) noexcept;
+[[nodiscard]] constexpr const std::array<Attribution, 16>& attributions() noexcept {
+  return detail::kAttributions;
+}
+[[nodiscard]] constexpr const Attribution& attributionOf(geomancy::FigureMask figure) noexcept {
+  return detail::kAttributions[detail::kRowOfFigure[figure & (geomancy::kMaskCount - 1)]];
+}
 
 }  // namespace handbook

@@ -6,7 +6,7 @@
 namespace handbook {
 
 std::string_view chapterNumeral(int chapter) noexcept {
-  static constexpr std::array<std::string_view, 8> kNumerals{"",  "I",  "II", "III",
+  static constexpr std::array<std::string_view, 8> kNumerals{"",   "I", "II", "III",
                                                              "IV", "V", "VI", "VII"};
   return chapter >= 1 && chapter <= 7 ? kNumerals[static_cast<std::size_t>(chapter)] : "";
 }

@@ -15,6 +15,7 @@ namespace handbook {
 inline constexpr std::string_view kBookTitle = "Liber Gaias";
 inline constexpr std::string_view kBookCitation =
     "Liber Gaias, A Handbook of Geomancy, The Equinox I:2 (1909)";
+inline constexpr std::string_view kBookShortCitation = "Liber Gaias (The Equinox I:2, 1909)";
 
 // Where in the book a table or a rule stands.
 struct Source {

@@ -41,7 +41,7 @@ constexpr Element elementOfSign(int sign) {
   return static_cast<Element>((sign - 1) % 4);
 }
 
-Dignities planetDignities(Planet planet, int sign) {
+constexpr Dignities planetDignities(Planet planet, int sign) {
   const PlanetSigns& signs = kPlanetSigns[static_cast<std::size_t>(planet)];
   Dignities dignities = 0;
   for (const int own : signs.house) {
@@ -100,6 +100,71 @@ constexpr std::array<PlanetFriends, kPlanetCount> kFriends{{
     listOf({Jupiter, Sun, Venus, Mercury}, {Saturn, Mars}),  // the Moon
 }};
 
+constexpr Accord accordOfPlanets(Planet of, Planet towards) {
+  if (of == towards) return Accord::Friendly;
+  const PlanetFriends& lists = kFriends[static_cast<std::size_t>(of)];
+  if (lists.friends[static_cast<std::size_t>(towards)]) return Accord::Friendly;
+  return lists.enemies[static_cast<std::size_t>(towards)] ? Accord::Hostile : Accord::Neither;
+}
+
+constexpr Sympathy sympathyOf(Element a, Element b) {
+  if (a == b) return Sympathy::Sympathetic;
+  const auto pairOf = [](Element x, Element y) {
+    return (x == Element::Fire && y == Element::Water) ||
+           (x == Element::Air && y == Element::Earth);
+  };
+  return pairOf(a, b) || pairOf(b, a) ? Sympathy::Hostile : Sympathy::Friendly;
+}
+
+constexpr Accord figureAccord(geomancy::FigureMask judged, geomancy::FigureMask other) {
+  bool friendly = false;
+  bool hostile = false;
+  for (const Planet of : attributionOf(judged).planets) {
+    for (const Planet towards : attributionOf(other).planets) {
+      const Accord accord = accordOfPlanets(of, towards);
+      friendly = friendly || accord == Accord::Friendly;
+      hostile = hostile || accord == Accord::Hostile;
+    }
+  }
+  if (friendly == hostile) return Accord::Neither;
+  return friendly ? Accord::Friendly : Accord::Hostile;
+}
+
+constexpr bool agree(geomancy::FigureMask a, geomancy::FigureMask b) {
+  const Accord accord = figureAccord(a, b);
+  if (accord != Accord::Neither) return accord == Accord::Friendly;
+  return sympathyOf(attributionOf(a).element, attributionOf(b).element) != Sympathy::Hostile;
+}
+
+template <typename Item, typename Make>
+constexpr std::array<std::array<Item, geomancy::kMaskCount>, geomancy::kMaskCount> byTwoFigures(
+    Make make) {
+  std::array<std::array<Item, geomancy::kMaskCount>, geomancy::kMaskCount> table{};
+  for (int a = 0; a < geomancy::kMaskCount; ++a) {
+    for (int b = 0; b < geomancy::kMaskCount; ++b) {
+      table[a][b] =
+          make(static_cast<geomancy::FigureMask>(a), static_cast<geomancy::FigureMask>(b));
+    }
+  }
+  return table;
+}
+
+constexpr auto kFigureAccord = byTwoFigures<Accord>(figureAccord);
+constexpr auto kAgrees = byTwoFigures<bool>(agree);
+
+// By figure and house (1 to 12; [0] unused).
+constexpr auto kDignities = [] {
+  std::array<std::array<Dignities, 13>, geomancy::kMaskCount> table{};
+  for (int figure = 0; figure < geomancy::kMaskCount; ++figure) {
+    const Attribution& attribution = attributionOf(static_cast<geomancy::FigureMask>(figure));
+    for (int house = 1; house <= 12; ++house) {
+      table[figure][house] = static_cast<Dignities>(planetDignities(attribution.planets[0], house) |
+                                                    planetDignities(attribution.planets[1], house));
+    }
+  }
+  return table;
+}();
+
 }  // namespace
 
 std::string_view dignityName(Dignity dignity) noexcept {
@@ -115,9 +180,7 @@ std::string_view strengthName(Strength strength) noexcept {
 }
 
 Dignities dignitiesOf(geomancy::FigureMask figure, int house) noexcept {
-  const Attribution& attribution = attributionOf(figure);
-  return static_cast<Dignities>(planetDignities(attribution.planets[0], house) |
-                                planetDignities(attribution.planets[1], house));
+  return kDignities[figure & (geomancy::kMaskCount - 1)][static_cast<std::size_t>(house)];
 }
 
 Strength strengthOf(Dignities dignities) noexcept {
@@ -141,39 +204,19 @@ std::string_view accordName(Accord accord) noexcept {
 }
 
 Accord planetAccord(Planet of, Planet towards) noexcept {
-  if (of == towards) return Accord::Friendly;
-  const PlanetFriends& lists = kFriends[static_cast<std::size_t>(of)];
-  if (lists.friends[static_cast<std::size_t>(towards)]) return Accord::Friendly;
-  return lists.enemies[static_cast<std::size_t>(towards)] ? Accord::Hostile : Accord::Neither;
+  return accordOfPlanets(of, towards);
 }
 
 Sympathy elementSympathy(Element a, Element b) noexcept {
-  if (a == b) return Sympathy::Sympathetic;
-  const auto pairOf = [](Element x, Element y) {
-    return (x == Element::Fire && y == Element::Water) ||
-           (x == Element::Air && y == Element::Earth);
-  };
-  return pairOf(a, b) || pairOf(b, a) ? Sympathy::Hostile : Sympathy::Friendly;
+  return sympathyOf(a, b);
 }
 
 Accord accordOf(geomancy::FigureMask judged, geomancy::FigureMask other) noexcept {
-  bool friendly = false;
-  bool hostile = false;
-  for (const Planet of : attributionOf(judged).planets) {
-    for (const Planet towards : attributionOf(other).planets) {
-      const Accord accord = planetAccord(of, towards);
-      friendly = friendly || accord == Accord::Friendly;
-      hostile = hostile || accord == Accord::Hostile;
-    }
-  }
-  if (friendly == hostile) return Accord::Neither;
-  return friendly ? Accord::Friendly : Accord::Hostile;
+  return kFigureAccord[judged & (geomancy::kMaskCount - 1)][other & (geomancy::kMaskCount - 1)];
 }
 
 bool agreesByNature(geomancy::FigureMask a, geomancy::FigureMask b) noexcept {
-  const Accord accord = accordOf(a, b);
-  if (accord != Accord::Neither) return accord == Accord::Friendly;
-  return elementSympathy(attributionOf(a).element, attributionOf(b).element) != Sympathy::Hostile;
+  return kAgrees[a & (geomancy::kMaskCount - 1)][b & (geomancy::kMaskCount - 1)];
 }
 
 std::array<HouseAspect, 7> aspectsOf(int house) noexcept {

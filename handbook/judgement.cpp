@@ -4,6 +4,7 @@
 #include "attributions.h"
 #include "dignities.h"
 #include "house_meanings.h"
+#include "house_meanings_table.h"
 #include "phrases.h"
 
 namespace handbook {
@@ -31,7 +32,7 @@ Testimony& next(Judgement& judgement, Step step, Source source) {
 }
 
 void say(Testimony& testimony, std::string_view piece) {
-  if (!piece.empty()) testimony.says.push_back(piece);
+  testimony.says.push_back(piece);
 }
 
 void place(Testimony& testimony, int house, FigureMask figure) {
@@ -39,10 +40,48 @@ void place(Testimony& testimony, int house, FigureMask figure) {
   testimony.figures.push_back(figure);
 }
 
-Leaning leaningOfNature(Nature nature) {
+constexpr Leaning leaningOfNature(Nature nature) {
   return nature == Nature::Good   ? Leaning::For
          : nature == Nature::Evil ? Leaning::Against
                                   : Leaning::Neither;
+}
+
+// What a chart's judgement looks up, worked out from chapter V when compiled.
+struct Lookups {
+  std::array<Nature, geomancy::kMaskCount> nature{};
+  std::array<std::uint16_t, geomancy::kMaskCount> page{};
+  std::array<bool, geomancy::kMaskCount> fit{};  // in the Ascendant
+  // By topic ([kTopicCount] for none), house and figure: the leaning of the figure's meaning there.
+  std::array<std::array<std::array<Leaning, geomancy::kMaskCount>, 13>, geomancy::kTopicCount + 1>
+      leaning{};
+};
+
+constexpr Lookups kLookups = [] {
+  Lookups lookups;
+  for (int mask = 0; mask < geomancy::kMaskCount; ++mask) {
+    const auto figure = static_cast<FigureMask>(mask);
+    const FigureMeanings& meanings = detail::meaningsOf(figure);
+    lookups.nature[mask] = meanings.nature;
+    lookups.page[mask] = meanings.page;
+    lookups.fit[mask] = meanings.houses[0].verdict != Verdict::Destroy;
+    for (int topic = 0; topic <= geomancy::kTopicCount; ++topic) {
+      const std::optional<Topic> asked =
+          topic == geomancy::kTopicCount ? std::nullopt : std::optional(static_cast<Topic>(topic));
+      for (int house = 1; house <= geomancy::kHouseCount; ++house) {
+        lookups.leaning[topic][house][mask] =
+            leaningOf(detail::verdictForTopic(meanings.houses[house - 1], asked));
+      }
+    }
+  }
+  return lookups;
+}();
+
+std::size_t topicIndex(std::optional<Topic> topic) {
+  return topic ? static_cast<std::size_t>(*topic) : geomancy::kTopicCount;
+}
+
+Leaning leaningIn(std::optional<Topic> topic, int house, FigureMask figure) {
+  return kLookups.leaning[topicIndex(topic)][static_cast<std::size_t>(house)][figure];
 }
 
 class Judge {
@@ -82,41 +121,35 @@ class Judge {
     const FigureMask ascendant = houses_(1);
     place(t, 1, ascendant);
     say(t, p_.fitness[ascendant]);
-    const bool fit = meaningIn(ascendant, 1).verdict != Verdict::Destroy;
+    const bool fit = kLookups.fit[ascendant];
     t.leaning = fit ? Leaning::Neither : Leaning::Against;
     return fit;
   }
 
   void witnessesAndJudge() {
     const WitnessesFound& found = judgement_.witnesses;
-    const auto column = static_cast<std::size_t>((found.block - witnessBlocks().data()) * 8 +
-                                                 (found.column - found.block->columns.data()));
+    const std::size_t column = columnNumber(found);
     const geomancy::Reading& reading = analysis_.reading;
     Testimony& t = next(judgement_, Step::WitnessesAndJudge, {4, found.block->page});
     t.figures.push_back(reading.chart[geomancy::kRightWitness]);
     t.figures.push_back(reading.chart[geomancy::kLeftWitness]);
     t.figures.push_back(reading.judge());
-    say(t, p_.witnesses[column]);
     const std::optional<Topic> topic = judgement_.topic;
+    say(t, p_.witnesses[column][topic ? static_cast<std::size_t>(*topic) : phrases::kTopics]);
     if (!topic) {
       t.source = kJudgeRule;
-      say(t, p_.judgeRule[reading.judge()]);
-      t.leaning = leaningOfNature(meaningsOf(reading.judge()).nature);
+      t.leaning = leaningOfNature(kLookups.nature[reading.judge()]);
       return;
     }
-    const auto head = static_cast<std::size_t>(*topic);
-    const HeadAnswer& answer = found.column->heads[head];
-    say(t, p_.headAnswer[column][head]);
+    const HeadAnswer& answer = found.column->heads[static_cast<std::size_t>(*topic)];
     t.leaning = leaningOf(answer.answer);
     if (answer.answer == Answer::ByHouse) {
       const FigureMask there = houses_(answer.house);
       place(t, answer.house, there);
-      say(t, p_.byHouse[head][static_cast<std::size_t>(answer.house)][there]);
-      t.leaning = *topic == Topic::Child
-                      ? Leaning::Neither
-                      : leaningOf(verdictFor(meaningIn(there, answer.house), topic));
+      say(t, p_.byHouse[static_cast<std::size_t>(*topic)][static_cast<std::size_t>(answer.house)]
+                       [there]);
+      t.leaning = *topic == Topic::Child ? Leaning::Neither : leaningIn(topic, answer.house, there);
     }
-    say(t, p_.misprint[column]);
   }
 
   void figureInHouse() {
@@ -124,44 +157,40 @@ class Judge {
     const FigureMask figure = figureInDemand();
     Testimony& t = next(judgement_, Step::FigureInHouse, kMethod);
     place(t, house, figure);
-    say(t, p_.standsIn[static_cast<std::size_t>(house)][figure]);
     for (int other = 1; other <= geomancy::kHouseCount; ++other) {
-      if (other != house && houses_(other) == figure)
+      if (other != house && houses_(other) == figure) {
         t.houses.push_back(static_cast<std::int8_t>(other));
+      }
     }
+    const auto at = static_cast<std::size_t>(house);
     const std::size_t springs = t.houses.size() - 1;
     if (springs == 0) {
-      say(t, p_.springsNowhere);
-    } else {
-      say(t, p_.springsInto);
-      for (std::size_t at = 1; at <= springs; ++at) {
-        if (at > 1) say(t, at == springs ? p_.listAnd : p_.listComma);
-        say(t, p_.springHouse[static_cast<std::size_t>(t.houses[at])]);
-      }
-      say(t, p_.springsEnd);
+      say(t, p_.standsAlone[at][figure]);
+      return;
     }
-    say(t, p_.strength[static_cast<std::size_t>(house)][figure]);
+    say(t, p_.springsFrom[at][figure]);
+    for (std::size_t i = 1; i <= springs; ++i) {
+      if (i > 1) say(t, i == springs ? p_.listAnd : p_.listComma);
+      say(t, p_.springHouse[static_cast<std::size_t>(t.houses[i])]);
+    }
+    say(t, p_.springsEnd[at][figure]);
   }
 
   // What the figure in `house` means there, for the topic asked.
   void readMeaning(Testimony& t, int house, FigureMask figure) {
-    const auto at = static_cast<std::size_t>(house);
-    const HouseMeaning& meaning = meaningIn(figure, house);
-    say(t, p_.meaning[at][figure]);
-    if (judgement_.topic) {
-      say(t, p_.topicClause[static_cast<std::size_t>(*judgement_.topic)][at][figure]);
+    const int refersTo = detail::meaningIn(figure, house).refersTo;
+    say(t, p_.readIn[topicIndex(judgement_.topic)][static_cast<std::size_t>(house)][figure]);
+    if (refersTo != 0) {
+      const FigureMask referred = houses_(refersTo);
+      place(t, refersTo, referred);
+      say(t, p_.compare[static_cast<std::size_t>(refersTo)][referred]);
     }
-    if (meaning.refersTo != 0) {
-      const FigureMask referred = houses_(meaning.refersTo);
-      place(t, meaning.refersTo, referred);
-      say(t, p_.compare[meaning.refersTo][referred]);
-    }
-    t.leaning = leaningOf(verdictFor(meaning, judgement_.topic));
+    t.leaning = leaningIn(judgement_.topic, house, figure);
   }
 
   void meaningInHouse() {
     const FigureMask figure = figureInDemand();
-    Testimony& t = next(judgement_, Step::MeaningInHouse, {5, meaningsOf(figure).page});
+    Testimony& t = next(judgement_, Step::MeaningInHouse, {5, kLookups.page[figure]});
     place(t, judgement_.house, figure);
     readMeaning(t, judgement_.house, figure);
     say(t, p_.brings[figure]);
@@ -187,7 +216,7 @@ class Judge {
       const HouseAspect& aspect = aspects[first[i]];
       const FigureMask figure = houses_(aspect.house);
       place(t, aspect.house, figure);
-      const Nature nature = meaningsOf(figure).nature;
+      const Nature nature = kLookups.nature[figure];
       good += nature == Nature::Good ? 1 : 0;
       evil += nature == Nature::Evil ? 1 : 0;
     }
@@ -208,7 +237,7 @@ class Judge {
     for (std::size_t i = 0; i < count; ++i) {
       const HouseAspect& aspect = aspects[first[i]];
       const FigureMask figure = t.figures[i];
-      const Nature nature = meaningsOf(figure).nature;
+      const Nature nature = kLookups.nature[figure];
       const Leaning side = nature == Nature::WithLike   ? others
                            : nature == Nature::Contrary ? contrary
                                                         : leaningOfNature(nature);
@@ -218,12 +247,9 @@ class Judge {
       friends += accord == Accord::Friendly ? 1 : 0;
       enemies += accord == Accord::Hostile ? 1 : 0;
       if (i > 0) say(t, p_.separator);
-      say(t, p_.aspecting[static_cast<std::size_t>(aspect.house)][figure]);
-      say(t, p_.aspectKind[first[i]]);
-      say(t, p_.nature[static_cast<std::size_t>(side)]);
-      say(t,
-          p_.strengthWord[static_cast<std::size_t>(strengthOf(dignitiesOf(figure, aspect.house)))]);
-      say(t, p_.accordWith[static_cast<std::size_t>(accord)][judged]);
+      say(t, p_.aspecting[static_cast<std::size_t>(house)][static_cast<std::size_t>(aspect.house)]
+                         [figure]);
+      say(t, p_.sideWith[static_cast<std::size_t>(side)][static_cast<std::size_t>(accord)][judged]);
     }
     if (friendly) {
       t.leaning = good > evil && enemies == 0   ? Leaning::For
@@ -247,7 +273,7 @@ class Judge {
       say(t, p_.endIsDemand);
       return;
     }
-    Testimony& t = next(judgement_, Step::EndOfMatter, {5, meaningsOf(figure).page});
+    Testimony& t = next(judgement_, Step::EndOfMatter, {5, kLookups.page[figure]});
     place(t, kEnd, figure);
     say(t, p_.endIntro);
     readMeaning(t, kEnd, figure);
@@ -276,7 +302,7 @@ class Judge {
     Testimony& t = next(judgement_, Step::PartOfFortune, kMethod);
     place(t, index.house, figure);
     say(t, p_.fortune[static_cast<std::size_t>(index.house)][figure]);
-    t.leaning = leaningOf(verdictFor(meaningIn(figure, index.house), Topic::Money));
+    t.leaning = leaningIn(Topic::Money, index.house, figure);
   }
 
   void balance() {

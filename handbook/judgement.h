@@ -9,6 +9,7 @@
 #include "book.h"
 #include "chart_analysis.h"
 #include "house_chart.h"
+#include "padded_texts.h"
 #include "witness_tables.h"
 
 // Chapter VII: the general method of judging a figure (pp. 159-160), followed step by step for
@@ -16,6 +17,10 @@
 // it leans, what the program says of it, and where the book gives the rule. The balance of the
 // testimonies is summed up, never more surely than they lean.
 namespace handbook {
+
+// What the program says of a testimony comes in pieces that may each be read this many bytes past
+// their ends, so that a writer may copy them in blocks without looking at their sizes.
+inline constexpr std::size_t kPieceSlack = PaddedTexts::kSlack;
 
 // The steps in the order they are taken.
 enum class Step : std::uint8_t {
@@ -37,15 +42,15 @@ struct Testimony {
   Source source;
   // What the program says of it, one sentence or a few, in pieces to be written one after the
   // other. The pieces need no escaping in JSON: they hold no quotation mark, backslash or
-  // control character.
-  geomancy::ShortList<std::string_view, 32> says;
+  // control character. Each may be read kPieceSlack bytes past its end.
+  geomancy::ShortList<std::string_view, 32, std::uint32_t> says;
 };
 
 struct Balance {
   int leaningFor = 0;
   int leaningAgainst = 0;
   int leaningNeither = 0;
-  std::string_view summary;
+  std::string_view summary;  // as a testimony's pieces
 };
 
 // A reading of one chart by the method.

@@ -7,6 +7,7 @@
 
 #include "attributions.h"
 #include "catalogue.h"
+#include "dignities.h"
 #include "house_meanings.h"
 #include "judgement.h"
 #include "witness_tables.h"
@@ -223,276 +224,279 @@ std::string asClause(std::string_view sentence) {
   return clause;
 }
 
-void buildFitness(Phrases& p) {
-  for (int mask = 0; mask < kFigures; ++mask) {
-    const FigureMask figure = figureAt(mask);
-    p.fitness[mask] =
-        meaningIn(figure, 1).verdict == Verdict::Destroy
-            ? joined({nameOf(figure),
-                      " holds the Ascendant: the chart is not fit to be judged. Set it aside and "
-                      "cast a new one no sooner than two hours from now."})
-            : joined({nameOf(figure),
-                      " holds the Ascendant, neither Rubeus nor Cauda Draconis: the chart is fit "
-                      "to be judged."});
-    p.judgeRule[mask] = joined(
-        {" With no head of the tables named, the handbook's general rule stands: as the Judge is, "
-         "so is the chart, and ",
-         nameOf(figure), " is ", natureWords(meaningsOf(figure).nature), "."});
+// Every piece goes into JSON as it stands, so none may hold a character JSON escapes.
+std::string_view plain(std::string_view piece) {
+  for (const char c : piece) {
+    if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) {
+      throw std::logic_error("a phrase of the reading needs escaping: " + std::string(piece));
+    }
   }
+  return piece;
 }
 
-void buildWitnesses(Phrases& p) {
-  const auto& blocks = witnessBlocks();
-  for (std::size_t block = 0; block < blocks.size(); ++block) {
-    for (std::size_t at = 0; at < 8; ++at) {
-      const WitnessColumn& column = blocks[block].columns[at];
-      const std::size_t index = block * 8 + at;
-      const FigureMask right = geomancy::addMasks(blocks[block].left, column.judge);
-      p.witnesses[index] =
-          joined({"The Right Witness ", nameOf(right), " and the Left Witness ",
-                  nameOf(blocks[block].left), " make the Judge ", nameOf(column.judge), "."});
-      for (int topic = 0; topic < kTopics; ++topic) {
-        const HeadAnswer& head = column.heads[static_cast<std::size_t>(topic)];
-        std::string answer(answerWords(head.answer));
-        if (head.answer == Answer::ByHouse) {
-          answer = "judge by the figure in house " + number(head.house);
+class Builder {
+ public:
+  explicit Builder(Phrases& p) : p_(p) {}
+
+  void build() {
+    fitness();
+    witnesses();
+    figureInHouse();
+    meanings();
+    aspects();
+    reconcilers();
+    fortune();
+    balance();
+  }
+
+ private:
+  std::string_view keep(std::string_view text) { return p_.arena.keep(plain(text)); }
+
+  void fitness() {
+    for (int mask = 0; mask < kFigures; ++mask) {
+      const FigureMask figure = figureAt(mask);
+      p_.fitness[mask] = keep(
+          meaningIn(figure, 1).verdict == Verdict::Destroy
+              ? joined({nameOf(figure),
+                        " holds the Ascendant: the chart is not fit to be judged. Set it aside "
+                        "and cast a new one no sooner than two hours from now."})
+              : joined({nameOf(figure),
+                        " holds the Ascendant, neither Rubeus nor Cauda Draconis: the chart is "
+                        "fit to be judged."}));
+    }
+  }
+
+  void witnesses() {
+    const auto& blocks = witnessBlocks();
+    for (std::size_t block = 0; block < blocks.size(); ++block) {
+      for (std::size_t at = 0; at < 8; ++at) {
+        const WitnessColumn& column = blocks[block].columns[at];
+        const FigureMask judge = column.judge;
+        const FigureMask right = geomancy::addMasks(blocks[block].left, judge);
+        const std::string made =
+            joined({"The Right Witness ", nameOf(right), " and the Left Witness ",
+                    nameOf(blocks[block].left), " make the Judge ", nameOf(judge), "."});
+        const std::string misprint =
+            column.misprint.empty()
+                ? std::string()
+                : joined({" The book misprints this column: ", column.misprint, "."});
+        auto& byTopic = p_.witnesses[block * 8 + at];
+        for (int topic = 0; topic < kTopics; ++topic) {
+          const HeadAnswer& head = column.heads[static_cast<std::size_t>(topic)];
+          const std::string answer = head.answer == Answer::ByHouse
+                                         ? "judge by the figure in house " + number(head.house)
+                                         : std::string(answerWords(head.answer));
+          byTopic[topic] =
+              keep(joined({made, " Under the head ", kHeads[static_cast<std::size_t>(topic)],
+                           " the table answers '", head.printed, "': ", answer, ".", misprint}));
         }
-        p.headAnswer[index][topic] =
-            joined({" Under the head ", kHeads[static_cast<std::size_t>(topic)],
-                    " the table answers '", head.printed, "': ", answer, "."});
+        byTopic[kTopics] = keep(joined(
+            {made,
+             " With no head of the tables named, the handbook's general rule stands: as the Judge "
+             "is, so is the chart, and ",
+             nameOf(judge), " is ", natureWords(meaningsOf(judge).nature), ".", misprint}));
       }
-      if (!column.misprint.empty()) {
-        p.misprint[index] = joined({" The book misprints this column: ", column.misprint, "."});
+    }
+    for (int topic = 0; topic < kTopics; ++topic) {
+      const auto asked = static_cast<Topic>(topic);
+      for (int house = 1; house < kHouses; ++house) {
+        for (int mask = 0; mask < kFigures; ++mask) {
+          const FigureMask figure = figureAt(mask);
+          const Sex sex = attributionOf(figure).sex;
+          p_.byHouse[topic][house][mask] =
+              keep(asked == Topic::Child
+                       ? joined({" There stands ", nameOf(figure), ", a ", sexName(sex),
+                                 " figure: ", sex == Sex::Male ? "a son." : "a daughter."})
+                       : joined({" There stands ", nameOf(figure),
+                                 ", which the handbook reads there as ",
+                                 verdictWords(verdictFor(meaningIn(figure, house), asked)),
+                                 " for a question of ", questionOf(asked), "."}));
+        }
       }
     }
   }
-  for (int topic = 0; topic < kTopics; ++topic) {
+
+  void figureInHouse() {
+    p_.listAnd = keep(" and ");
+    p_.listComma = keep(", ");
+    for (int house = 1; house < kHouses; ++house) {
+      p_.springHouse[house] = keep(joined(
+          {"house ", number(house), " (", kHouseMatters[static_cast<std::size_t>(house)], ")"}));
+      for (int mask = 0; mask < kFigures; ++mask) {
+        const FigureMask figure = figureAt(mask);
+        const std::string stands =
+            joined({nameOf(figure), " stands in house ", number(house), ", the house of ",
+                    kHouseMatters[static_cast<std::size_t>(house)]});
+        const std::string strength = strengthSentence(dignitiesOf(figure, house));
+        p_.standsAlone[house][mask] = keep(joined(
+            {stands, ", and springs into no other house, so no other house bears on the question.",
+             strength}));
+        p_.springsFrom[house][mask] = keep(joined({stands, ", and springs into "}));
+        p_.springsEnd[house][mask] = keep(joined({", which bear on the question too.", strength}));
+      }
+    }
+  }
+
+  void meanings() {
+    p_.endIntro = keep("The end of the matter lies in house 4. ");
+    p_.endIsDemand = keep(
+        "House 4, which shows the end of the matter, is the house of the demand itself: its "
+        "figure, read above, shows the end as well.");
+    for (int mask = 0; mask < kFigures; ++mask) {
+      p_.brings[mask] = keep(joined({" ", nameOf(figureAt(mask)), " brings ", kBrings[mask], "."}));
+    }
     for (int house = 1; house < kHouses; ++house) {
       for (int mask = 0; mask < kFigures; ++mask) {
         const FigureMask figure = figureAt(mask);
-        const Topic asked = static_cast<Topic>(topic);
-        std::string& out = p.byHouse[topic][house][mask];
-        out = joined({" There stands ", nameOf(figure), ", "});
-        if (asked == Topic::Child) {
-          const bool male = attributionOf(figure).sex == Sex::Male;
-          out += joined({"a ", sexName(attributionOf(figure).sex),
-                         " figure: ", male ? "a son." : "a daughter."});
+        const HouseMeaning& meaning = meaningIn(figure, house);
+        const std::string reads =
+            joined({"The handbook reads ", nameOf(figure), " in house ", number(house), " as ",
+                    verdictWords(meaning.verdict), " (", asClause(meaning.says), ")."});
+        p_.compare[house][mask] = keep(joined({" It bids the reader compare house ", number(house),
+                                               ", where ", nameOf(figure), " stands."}));
+        p_.readIn[kTopics][house][mask] = keep(reads);
+        for (int topic = 0; topic < kTopics; ++topic) {
+          const auto asked = static_cast<Topic>(topic);
+          std::string clause;
+          for (const NamedMatter& named : meaning) {
+            if (!concerns(asked, named.matter)) continue;
+            clause =
+                joined({" For a question of ", questionOf(asked), ", which touches on ",
+                        matterName(named.matter), ", it is ", verdictWords(named.verdict), "."});
+            break;
+          }
+          p_.readIn[topic][house][mask] = keep(reads + clause);
+        }
+      }
+    }
+  }
+
+  void aspects() {
+    constexpr std::array<std::string_view, 6> kStrengths{
+        "at its strongest there", "very strong there", "strong there",
+        "of middling strength",   "very weak there",   "at its weakest there"};
+    for (int house = 1; house < kHouses; ++house) {
+      p_.friendlyIntro[house] = keep(joined({"Sextile and trine to house ", number(house), ": "}));
+      p_.hardIntro[house] = keep(joined({"Quartile and opposite to house ", number(house), ": "}));
+      for (const HouseAspect& aspect : aspectsOf(house)) {
+        const std::string_view side = geomancy::sideName(aspect.side);
+        const std::string kind = side.empty() ? joined({"in ", aspectWord(aspect.kind)})
+                                              : joined({"a ", side, " ", aspectWord(aspect.kind)});
+        for (int mask = 0; mask < kFigures; ++mask) {
+          const FigureMask figure = figureAt(mask);
+          const Strength strength = strengthOf(dignitiesOf(figure, aspect.house));
+          p_.aspecting[house][aspect.house][mask] =
+              keep(joined({nameOf(figure), " in house ", number(aspect.house), " (", kind, "), ",
+                           kStrengths[static_cast<std::size_t>(strength)]}));
+        }
+      }
+    }
+    constexpr std::array<std::string_view, 3> kSides{", good", ", evil", ", neither good nor evil"};
+    for (std::size_t side = 0; side < 3; ++side) {
+      for (std::size_t accord = 0; accord < 3; ++accord) {
+        for (int mask = 0; mask < kFigures; ++mask) {
+          p_.sideWith[side][accord][mask] =
+              keep(joined({kSides[side], ", ", accordName(static_cast<Accord>(accord)), " to ",
+                           nameOf(figureAt(mask))}));
+        }
+      }
+    }
+    p_.separator = keep("; ");
+    constexpr auto kFor = static_cast<std::size_t>(Leaning::For);
+    constexpr auto kAgainst = static_cast<std::size_t>(Leaning::Against);
+    constexpr auto kNeither = static_cast<std::size_t>(Leaning::Neither);
+    for (int mask = 0; mask < kFigures; ++mask) {
+      const std::string_view judged = nameOf(figureAt(mask));
+      p_.friendlyEnd[kFor][mask] =
+          keep(joined({". Good figures outweigh evil ones and none is hostile to ", judged,
+                       ": help from those who wish the querent well."}));
+      p_.friendlyEnd[kAgainst][mask] =
+          keep(joined({". Evil figures outweigh good ones and none is friendly to ", judged,
+                       ": little help, or help that harms."}));
+      p_.friendlyEnd[kNeither][mask] = keep(
+          ". Good and evil, friend and foe are mixed among them: the help they offer is mixed.");
+      p_.hardEnd[kFor][mask] =
+          keep(joined({". None of them is hostile to ", judged,
+                       " and they are no more evil than good: the opposition is not great."}));
+      p_.hardEnd[kAgainst][mask] = keep(joined(
+          {". Some are hostile to ", judged, " and evil outweighs good: strong opposition."}));
+      p_.hardEnd[kNeither][mask] = keep(". Some opposition, of no great weight either way.");
+    }
+  }
+
+  void reconcilers() {
+    for (int house = 0; house < kFigures; ++house) {
+      for (int judge = 0; judge < kFigures; ++judge) {
+        const FigureMask inHouse = figureAt(house);
+        const FigureMask theJudge = figureAt(judge);
+        const FigureMask reconciler = geomancy::addMasks(inHouse, theJudge);
+        const bool withHouse = agreesByNature(reconciler, inHouse);
+        const bool withJudge = agreesByNature(reconciler, theJudge);
+        std::string out = joined({"The figure in the house of the demand, ", nameOf(inHouse),
+                                  ", and the Judge, ", nameOf(theJudge), ", make the Reconciler ",
+                                  nameOf(reconciler), reconciler == inHouse ? " again" : "",
+                                  ", which brings ", kBrings[reconciler], ". "});
+        if (withHouse && withJudge) {
+          out += "By nature it agrees with both: it works for the querent's wish.";
+        } else if (withHouse || withJudge) {
+          out += joined({"By nature it agrees with ", nameOf(withHouse ? inHouse : theJudge),
+                         " only: of no great help either way."});
         } else {
-          out += joined({"which the handbook reads there as ",
-                         verdictWords(verdictFor(meaningIn(figure, house), asked)),
-                         " for a question of ", questionOf(asked), "."});
+          out += "By nature it agrees with neither: it does not help.";
         }
+        p_.reconciler[house][judge] = keep(out);
       }
     }
   }
-}
 
-void buildFigureInHouse(Phrases& p) {
-  p.springsNowhere = ", and springs into no other house, so no other house bears on the question.";
-  p.springsInto = ", and springs into ";
-  p.listAnd = " and ";
-  p.listComma = ", ";
-  p.springsEnd = ", which bear on the question too.";
-  for (int house = 1; house < kHouses; ++house) {
-    p.springHouse[house] = joined(
-        {"house ", number(house), " (", kHouseMatters[static_cast<std::size_t>(house)], ")"});
-    for (int mask = 0; mask < kFigures; ++mask) {
-      const FigureMask figure = figureAt(mask);
-      p.standsIn[house][mask] =
-          joined({nameOf(figure), " stands in house ", number(house), ", the house of ",
-                  kHouseMatters[static_cast<std::size_t>(house)]});
-      p.strength[house][mask] = strengthSentence(dignitiesOf(figure, house));
-    }
-  }
-}
-
-void buildMeanings(Phrases& p) {
-  p.endIntro = "The end of the matter lies in house 4. ";
-  p.endIsDemand =
-      "House 4, which shows the end of the matter, is the house of the demand itself: its "
-      "figure, read above, shows the end as well.";
-  for (int mask = 0; mask < kFigures; ++mask) {
-    const FigureMask figure = figureAt(mask);
-    p.brings[mask] = joined({" ", nameOf(figure), " brings ", kBrings[mask], "."});
-  }
-  for (int house = 1; house < kHouses; ++house) {
-    for (int mask = 0; mask < kFigures; ++mask) {
-      const FigureMask figure = figureAt(mask);
-      const HouseMeaning& meaning = meaningIn(figure, house);
-      p.meaning[house][mask] =
-          joined({"The handbook reads ", nameOf(figure), " in house ", number(house), " as ",
-                  verdictWords(meaning.verdict), " (", asClause(meaning.says), ")."});
-      p.compare[house][mask] = joined({" It bids the reader compare house ", number(house),
-                                       ", where ", nameOf(figure), " stands."});
-      for (int topic = 0; topic < kTopics; ++topic) {
-        const auto asked = static_cast<Topic>(topic);
-        for (const NamedMatter& named : meaning) {
-          if (!concerns(asked, named.matter)) continue;
-          p.topicClause[topic][house][mask] =
-              joined({" For a question of ", questionOf(asked), ", which touches on ",
-                      matterName(named.matter), ", it is ", verdictWords(named.verdict), "."});
-          break;
-        }
+  void fortune() {
+    for (int house = 1; house < kHouses; ++house) {
+      for (int mask = 0; mask < kFigures; ++mask) {
+        const FigureMask figure = figureAt(mask);
+        p_.fortune[house][mask] =
+            keep(joined({"The Part of Fortune, the querent's ready money, falls in house ",
+                         number(house), " with ", nameOf(figure), ": ", kMoney[mask], ", ",
+                         kMoneyThrough[static_cast<std::size_t>(house)], ". The handbook reads ",
+                         nameOf(figure), " there as ",
+                         verdictWords(verdictFor(meaningIn(figure, house), Topic::Money)),
+                         " for a question of money."}));
       }
     }
   }
-}
 
-void buildAspects(Phrases& p) {
-  for (int house = 1; house < kHouses; ++house) {
-    p.friendlyIntro[house] = joined({"Sextile and trine to house ", number(house), ": "});
-    p.hardIntro[house] = joined({"Quartile and opposite to house ", number(house), ": "});
-    for (int mask = 0; mask < kFigures; ++mask) {
-      p.aspecting[house][mask] = joined({nameOf(figureAt(mask)), " in house ", number(house)});
-    }
+  void balance() {
+    p_.unfit =
+        keep("The chart is not fit to be judged: cast again, no sooner than two hours from now.");
+    p_.needsHouse = keep(
+        "The method judges the house a question belongs to: name the quesited's house or a topic "
+        "to have the chart judged.");
+    p_.noLeaning = keep("No testimony leans either way: the chart gives no clear answer.");
+    p_.allFor = keep(
+        "Every testimony that leans at all leans for the querent: the chart favours the matter.");
+    p_.moreFor = keep(
+        "More testimonies lean for the querent than against: the matter leans towards a good end, "
+        "though not without hindrance.");
+    p_.allAgainst = keep(
+        "Every testimony that leans at all leans against the querent: the chart does not favour "
+        "the matter.");
+    p_.moreAgainst = keep(
+        "More testimonies lean against the querent than for: the matter leans towards a poor end, "
+        "though not without help.");
+    p_.even =
+        keep("The testimonies that lean are evenly divided: the chart gives no clear answer.");
   }
-  const auto aspects = aspectsOf(1);
-  for (std::size_t at = 0; at < aspects.size(); ++at) {
-    const std::string_view side = geomancy::sideName(aspects[at].side);
-    p.aspectKind[at] = side.empty() ? joined({" (in ", aspectWord(aspects[at].kind), ")"})
-                                    : joined({" (a ", side, " ", aspectWord(aspects[at].kind), ")"});
-  }
-  p.nature = {", good", ", evil", ", neither good nor evil"};
-  p.strengthWord = {", at its strongest there", ", very strong there", ", strong there",
-                    ", of middling strength",   ", very weak there",   ", at its weakest there"};
-  p.separator = "; ";
-  for (int mask = 0; mask < kFigures; ++mask) {
-    const std::string_view judged = nameOf(figureAt(mask));
-    for (int accord = 0; accord < 3; ++accord) {
-      p.accordWith[static_cast<std::size_t>(accord)][mask] =
-          joined({", ", accordName(static_cast<Accord>(accord)), " to ", judged});
-    }
-    p.friendlyEnd[static_cast<std::size_t>(Leaning::For)][mask] =
-        joined({". Good figures outweigh evil ones and none is hostile to ", judged,
-                ": help from those who wish the querent well."});
-    p.friendlyEnd[static_cast<std::size_t>(Leaning::Against)][mask] =
-        joined({". Evil figures outweigh good ones and none is friendly to ", judged,
-                ": little help, or help that harms."});
-    p.friendlyEnd[static_cast<std::size_t>(Leaning::Neither)][mask] =
-        ". Good and evil, friend and foe are mixed among them: the help they offer is mixed.";
-    p.hardEnd[static_cast<std::size_t>(Leaning::For)][mask] =
-        joined({". None of them is hostile to ", judged,
-                " and they are no more evil than good: the opposition is not great."});
-    p.hardEnd[static_cast<std::size_t>(Leaning::Against)][mask] =
-        joined({". Some are hostile to ", judged, " and evil outweighs good: strong opposition."});
-    p.hardEnd[static_cast<std::size_t>(Leaning::Neither)][mask] =
-        ". Some opposition, of no great weight either way.";
-  }
-}
 
-void buildReconcilers(Phrases& p) {
-  for (int house = 0; house < kFigures; ++house) {
-    for (int judge = 0; judge < kFigures; ++judge) {
-      const FigureMask inHouse = figureAt(house);
-      const FigureMask theJudge = figureAt(judge);
-      const FigureMask reconciler = geomancy::addMasks(inHouse, theJudge);
-      const bool withHouse = agreesByNature(reconciler, inHouse);
-      const bool withJudge = agreesByNature(reconciler, theJudge);
-      std::string& out = p.reconciler[house][judge];
-      out = joined({"The figure in the house of the demand, ", nameOf(inHouse), ", and the Judge, ",
-                    nameOf(theJudge), ", make the Reconciler ", nameOf(reconciler)});
-      if (reconciler == inHouse) out += " again";
-      out += joined({", which brings ", kBrings[reconciler], ". "});
-      if (withHouse && withJudge) {
-        out += "By nature it agrees with both: it works for the querent's wish.";
-      } else if (withHouse || withJudge) {
-        out += joined({"By nature it agrees with ", nameOf(withHouse ? inHouse : theJudge),
-                       " only: of no great help either way."});
-      } else {
-        out += "By nature it agrees with neither: it does not help.";
-      }
-    }
-  }
-}
-
-void buildFortune(Phrases& p) {
-  for (int house = 1; house < kHouses; ++house) {
-    for (int mask = 0; mask < kFigures; ++mask) {
-      const FigureMask figure = figureAt(mask);
-      p.fortune[house][mask] = joined(
-          {"The Part of Fortune, the querent's ready money, falls in house ", number(house),
-           " with ", nameOf(figure), ": ", kMoney[mask], ", ",
-           kMoneyThrough[static_cast<std::size_t>(house)], ". The handbook reads ", nameOf(figure),
-           " there as ", verdictWords(verdictFor(meaningIn(figure, house), Topic::Money)),
-           " for a question of money."});
-    }
-  }
-}
-
-void buildBalance(Phrases& p) {
-  p.unfit = "The chart is not fit to be judged: cast again, no sooner than two hours from now.";
-  p.needsHouse =
-      "The method judges the house a question belongs to: name the quesited's house or a topic "
-      "to have the chart judged.";
-  p.noLeaning = "No testimony leans either way: the chart gives no clear answer.";
-  p.allFor =
-      "Every testimony that leans at all leans for the querent: the chart favours the matter.";
-  p.moreFor =
-      "More testimonies lean for the querent than against: the matter leans towards a good end, "
-      "though not without hindrance.";
-  p.allAgainst =
-      "Every testimony that leans at all leans against the querent: the chart does not favour the "
-      "matter.";
-  p.moreAgainst =
-      "More testimonies lean against the querent than for: the matter leans towards a poor end, "
-      "though not without help.";
-  p.even = "The testimonies that lean are evenly divided: the chart gives no clear answer.";
-}
-
-// Every piece goes into JSON as it stands, so none may hold a character JSON escapes.
-void checkPlain(const std::string& piece) {
-  for (const char c : piece) {
-    if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) {
-      throw std::logic_error("a phrase of the reading needs escaping: " + piece);
-    }
-  }
-}
-
-template <typename Item>
-void checkAll(const Item& item) {
-  if constexpr (std::is_same_v<Item, std::string>) {
-    checkPlain(item);
-  } else {
-    for (const auto& inner : item) checkAll(inner);
-  }
-}
-
-Phrases build() {
-  Phrases p;
-  buildFitness(p);
-  buildWitnesses(p);
-  buildFigureInHouse(p);
-  buildMeanings(p);
-  buildAspects(p);
-  buildReconcilers(p);
-  buildFortune(p);
-  buildBalance(p);
-  checkAll(p.fitness);
-  checkAll(p.witnesses);
-  checkAll(p.headAnswer);
-  checkAll(p.byHouse);
-  checkAll(p.misprint);
-  checkAll(p.judgeRule);
-  checkAll(p.standsIn);
-  checkAll(p.springHouse);
-  checkAll(p.strength);
-  checkAll(p.meaning);
-  checkAll(p.topicClause);
-  checkAll(p.compare);
-  checkAll(p.brings);
-  checkAll(p.aspecting);
-  checkAll(p.accordWith);
-  checkAll(p.friendlyEnd);
-  checkAll(p.hardEnd);
-  checkAll(p.reconciler);
-  checkAll(p.fortune);
-  return p;
-}
+  Phrases& p_;
+};
 
 }  // namespace
 
 const Phrases& phrases() {
-  static const Phrases kPhrases = build();
+  static const Phrases kPhrases = [] {
+    Phrases p;
+    Builder(p).build();
+    return p;
+  }();
   return kPhrases;
 }
 

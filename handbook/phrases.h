@@ -6,8 +6,9 @@
 #include <string_view>
 
 #include "book.h"
-#include "dignities.h"
 #include "figure_mask.h"
+#include "judgement.h"
+#include "padded_texts.h"
 #include "topic.h"
 
 // What the program says in its reading of a chart, in pieces worked out once, for every value each
@@ -24,63 +25,66 @@ template <typename Item>
 using ByFigure = std::array<Item, kFigures>;
 template <typename Item>
 using ByHouse = std::array<Item, kHouses>;
+// By topic, and [kTopics] for a question without one.
+template <typename Item>
+using ByTopic = std::array<Item, kTopics + 1>;
 
 struct Phrases {
+  PaddedTexts arena;  // every piece below
+
   // Step 1, by the figure in the Ascendant.
-  ByFigure<std::string> fitness;
+  ByFigure<std::string_view> fitness;
 
-  // Step 2, by column of the tables (block * 8 + column), topic, house and figure.
-  std::array<std::string, kColumns> witnesses;
-  std::array<std::array<std::string, kTopics>, kColumns> headAnswer;
-  std::array<ByHouse<ByFigure<std::string>>, kTopics> byHouse;
-  std::array<std::string, kColumns> misprint;
-  ByFigure<std::string> judgeRule;  // no topic: as the Judge is, so is the chart
+  // Step 2, by column of the tables (block * 8 + column) and topic: the Witnesses, the Judge and
+  // the table's answer, or the general rule of the Judge; then, where the answer sends the
+  // question to a house, by topic, house and figure.
+  std::array<ByTopic<std::string_view>, kColumns> witnesses;
+  std::array<ByHouse<ByFigure<std::string_view>>, kTopics> byHouse;
 
-  // Step 3, by house and figure.
-  ByHouse<ByFigure<std::string>> standsIn;
-  std::string springsNowhere;
-  std::string springsInto;
-  ByHouse<std::string> springHouse;
-  std::string listAnd;
-  std::string listComma;
-  std::string springsEnd;
-  ByHouse<ByFigure<std::string>> strength;
+  // Step 3, by house and figure: the whole for a figure alone in its house; else its start, the
+  // houses it springs into, and its end.
+  ByHouse<ByFigure<std::string_view>> standsAlone;
+  ByHouse<ByFigure<std::string_view>> springsFrom;
+  ByHouse<std::string_view> springHouse;
+  std::string_view listAnd;
+  std::string_view listComma;
+  ByHouse<ByFigure<std::string_view>> springsEnd;
 
-  // Steps 4 and 6, by house, figure and topic.
-  ByHouse<ByFigure<std::string>> meaning;
-  std::array<ByHouse<ByFigure<std::string>>, kTopics> topicClause;  // empty where none applies
-  ByHouse<ByFigure<std::string>> compare;  // by the house referred to and its figure
-  ByFigure<std::string> brings;
-  std::string endIntro;
-  std::string endIsDemand;
+  // Steps 4 and 6, by topic, house and figure.
+  ByTopic<ByHouse<ByFigure<std::string_view>>> readIn;
+  ByFigure<std::string_view> brings;
+  ByHouse<ByFigure<std::string_view>> compare;  // by the house referred to and its figure
+  std::string_view endIntro;
+  std::string_view endIsDemand;
 
   // Step 5: the friendly aspects (sextile and trine) and the hard ones (quartile and opposition).
-  ByHouse<std::string> friendlyIntro;
-  ByHouse<std::string> hardIntro;
-  ByHouse<ByFigure<std::string>> aspecting;         // "Fortuna Major in house 4"
-  std::array<std::string, 7> aspectKind;            // by the index in aspectsOf()
-  std::array<std::string, 3> nature;                // ", good" and so on, by leaning
-  std::array<std::string, 6> strengthWord;          // by Strength
-  std::array<ByFigure<std::string>, 3> accordWith;  // by Accord and the figure in the house
-  std::string separator;
-  std::array<ByFigure<std::string>, 3> friendlyEnd;  // by leaning and the figure in the house
-  std::array<ByFigure<std::string>, 3> hardEnd;
+  ByHouse<std::string_view> friendlyIntro;
+  ByHouse<std::string_view> hardIntro;
+  // "Fortuna Major in house 4 (a sinister sextile), of middling strength", by the house of the
+  // demand, the house aspecting it and its figure.
+  ByHouse<ByHouse<ByFigure<std::string_view>>> aspecting;
+  // ", good, friendly to Carcer", by the side the figure takes, its accord with the figure in the
+  // house of the demand, and that figure.
+  std::array<std::array<ByFigure<std::string_view>, 3>, 3> sideWith;
+  std::string_view separator;
+  std::array<ByFigure<std::string_view>, 3> friendlyEnd;  // by leaning and the figure in the house
+  std::array<ByFigure<std::string_view>, 3> hardEnd;
 
   // Step 7, by the figure in the house and the Judge.
-  ByFigure<ByFigure<std::string>> reconciler;
+  ByFigure<ByFigure<std::string_view>> reconciler;
 
   // Step 8, by the house of the Part of Fortune and its figure.
-  ByHouse<ByFigure<std::string>> fortune;
+  ByHouse<ByFigure<std::string_view>> fortune;
 
   // The balance.
-  std::string unfit;
-  std::string needsHouse;
-  std::string noLeaning;
-  std::string allFor;
-  std::string moreFor;
-  std::string allAgainst;
-  std::string moreAgainst;
-  std::string even;
+  std::string_view unfit;
+  std::string_view needsHouse;
+  std::string_view noLeaning;
+  std::string_view allFor;
+  std::string_view moreFor;
+  std::string_view allAgainst;
+  std::string_view moreAgainst;
+  std::string_view even;
 };
 
 [[nodiscard]] const Phrases& phrases();

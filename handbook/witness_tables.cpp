@@ -656,4 +656,9 @@ WitnessesFound witnessesOf(geomancy::FigureMask right, geomancy::FigureMask left
   return {&block, &block.columns[at % 8]};
 }
 
+std::size_t columnNumber(const WitnessesFound& found) noexcept {
+  return static_cast<std::size_t>(found.block - kBlocks.data()) * 8 +
+         static_cast<std::size_t>(found.column - found.block->columns.data());
+}
+
 }  // namespace handbook

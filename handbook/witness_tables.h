@@ -85,4 +85,7 @@ struct WitnessesFound {
 [[nodiscard]] WitnessesFound witnessesOf(geomancy::FigureMask right,
                                          geomancy::FigureMask left) noexcept;
 
+// The column as one number, 0 to 127: eight a block, the blocks in the book's order.
+[[nodiscard]] std::size_t columnNumber(const WitnessesFound& found) noexcept;
+
 }  // namespace handbook
