@@ -2,6 +2,7 @@
 #include "chart_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -33,6 +34,8 @@
 #include "file_by_name.h"
 #include "house_boxes.h"
 #include "journal_panel.h"
+#include "judgement.h"
+#include "judgement_text.h"
 #include "problem_label.h"
 #include "reading_caster.h"
 #include "user_text.h"
@@ -105,6 +108,18 @@ void ChartWindow::createActions() {
   copyAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   aboutAction_ = action(QStringLiteral("&About QX Geomancy Chart"), QStringLiteral("about"),
                         &ChartWindow::about);
+  // How the figures stand in the houses: one order or the other, remembered.
+  traditionalOrderAction_ =
+      action(QStringLiteral("Houses in the &Traditional Order"), QStringLiteral("traditionalOrder"),
+             &ChartWindow::judgeAgain);
+  goldenDawnOrderAction_ = action(QStringLiteral("Houses in the &Golden Dawn's Order"),
+                                  QStringLiteral("goldenDawnOrder"), &ChartWindow::judgeAgain);
+  auto* orders = new QActionGroup(this);
+  for (QAction* order : {traditionalOrderAction_, goldenDawnOrderAction_}) {
+    order->setCheckable(true);
+    orders->addAction(order);
+  }
+  traditionalOrderAction_->setChecked(true);
   for (QAction* needsReading : {savePictureAction_, exportPdfAction_, printAction_, copyAction_}) {
     needsReading->setEnabled(false);
   }
@@ -122,6 +137,8 @@ void ChartWindow::createMenus() {
   edit->addAction(copyAction_);
   QMenu* reading = menuBar()->addMenu(QStringLiteral("&Reading"));
   reading->addActions({castAction_, enterAction_});
+  reading->addSeparator();
+  reading->addActions({traditionalOrderAction_, goldenDawnOrderAction_});
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->addAction(aboutAction_);
   addAction(copyAction_);
@@ -145,9 +162,13 @@ QWidget* ChartWindow::createReadingPanel() {
   quesited_->setObjectName(QStringLiteral("quesited"));
   quesited_->setAccessibleName(QStringLiteral("The quesited's house"));
   house_boxes::fill(*quesited_, true);
-  for (QComboBox* houses : {querent_, quesited_}) {
-    connect(houses, &QComboBox::currentIndexChanged, this, &ChartWindow::judgeAgain);
-  }
+  topic_ = new QComboBox(panel);
+  topic_->setObjectName(QStringLiteral("topic"));
+  topic_->setAccessibleName(QStringLiteral("What the question is about"));
+  house_boxes::fillTopics(*topic_);
+  connect(querent_, &QComboBox::currentIndexChanged, this, &ChartWindow::judgeAgain);
+  connect(quesited_, &QComboBox::currentIndexChanged, this, &ChartWindow::quesitedChosen);
+  connect(topic_, &QComboBox::currentIndexChanged, this, &ChartWindow::topicChosen);
   auto* castButton = new QPushButton(QStringLiteral("&Cast"), panel);
   castButton->setObjectName(QStringLiteral("cast"));
   connect(castButton, &QPushButton::clicked, this, &ChartWindow::cast);
@@ -160,6 +181,7 @@ QWidget* ChartWindow::createReadingPanel() {
   form->addRow(QString(), questionProblem_);
   form->addRow(QStringLiteral("Q&uerent's house:"), querent_);
   form->addRow(QStringLiteral("Quesi&ted's house:"), quesited_);
+  form->addRow(QStringLiteral("To&pic:"), topic_);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(castButton);
   buttons->addWidget(enterButton);
@@ -177,6 +199,10 @@ void ChartWindow::restoreSettings() {
   restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
   house_boxes::select(*querent_, *quesited_, settings.value(QStringLiteral("querent"), 1).toInt(),
                       settings.value(QStringLiteral("quesited"), 0).toInt());
+  house_boxes::selectTopic(
+      *topic_, geomancy::topicNamed(settings.value(QStringLiteral("topic")).toString().toStdString()));
+  showOrder(geomancy::orderNamed(settings.value(QStringLiteral("order")).toString().toStdString())
+                .value_or(geomancy::HouseOrder::Traditional));
   const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   journalPath_ = settings
                      .value(QStringLiteral("journal"),
@@ -189,6 +215,8 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
   settings.setValue(QStringLiteral("geometry"), saveGeometry());
   settings.setValue(QStringLiteral("querent"), querent_->currentData());
   settings.setValue(QStringLiteral("quesited"), quesited_->currentData());
+  settings.setValue(QStringLiteral("topic"), topic_->currentData());
+  settings.setValue(QStringLiteral("order"), QString::fromLatin1(geomancy::orderName(order())));
   settings.setValue(QStringLiteral("journal"), journalPath_);
   settings.sync();
   event->accept();
@@ -222,8 +250,7 @@ void ChartWindow::enterFigures() {
 
 void ChartWindow::keep(const std::array<geomancy::FigureMask, geomancy::kMotherCount>& mothers,
                        const std::string& question, bool byHand) {
-  journal::Entry entry{mothers, house_boxes::request(*querent_, *quesited_), question,
-                       seams_.now(), byHand};
+  journal::Entry entry{mothers, request(), question, seams_.now(), byHand};
   display(entry);
   QDir().mkpath(QFileInfo(journalPath_).absolutePath());
   if (const std::error_code error = journal::appendEntry(journalPath_.toStdString(), entry)) {
@@ -242,8 +269,10 @@ void ChartWindow::display(const journal::Entry& entry) {
   shown_ = entry;
   const geomancy::ChartAnalysis analysis = journal::analysisOf(entry);
   chart_->setLayout(formats::layOutChart(analysis, {entry.question, entry.castAt}));
+  handbook::Judgement judgement;
+  handbook::judge(analysis, judgement);
   std::string text;
-  formats::appendPlain(text, analysis, entry.question);
+  formats::appendReadingInWords(text, analysis, judgement, entry.question);
   judgement_->setPlainText(QString::fromStdString(text));
   for (QAction* needsReading : {savePictureAction_, exportPdfAction_, printAction_, copyAction_}) {
     needsReading->setEnabled(true);
@@ -254,14 +283,45 @@ void ChartWindow::judgeAgain() {
   house_boxes::keepApart(*querent_, *quesited_);
   if (!shown_) return;
   journal::Entry entry = *shown_;
-  entry.request = house_boxes::request(*querent_, *quesited_);
+  entry.request = request();
   display(entry);
+}
+
+void ChartWindow::quesitedChosen() {
+  house_boxes::suggestTopic(*topic_, quesited_->currentData().toInt());
+  judgeAgain();
+}
+
+// A topic chosen with no quesited's house names its house, as the caster's --topic does.
+void ChartWindow::topicChosen() {
+  const std::optional<geomancy::Topic> topic = house_boxes::topicOf(*topic_);
+  if (topic && *topic != geomancy::Topic::Life && quesited_->currentData().toInt() == 0) {
+    house_boxes::select(*querent_, *quesited_, querent_->currentData().toInt(),
+                        geomancy::usualHouse(*topic));
+  }
+  judgeAgain();
+}
+
+geomancy::HouseOrder ChartWindow::order() const {
+  return goldenDawnOrderAction_->isChecked() ? geomancy::HouseOrder::GoldenDawn
+                                             : geomancy::HouseOrder::Traditional;
+}
+
+void ChartWindow::showOrder(geomancy::HouseOrder order) {
+  (order == geomancy::HouseOrder::GoldenDawn ? goldenDawnOrderAction_ : traditionalOrderAction_)
+      ->setChecked(true);
+}
+
+geomancy::AnalysisRequest ChartWindow::request() const {
+  return house_boxes::request(*querent_, *quesited_, *topic_, order());
 }
 
 void ChartWindow::showChosen(const journal::Entry& entry) {
   const auto& houses = entry.request.question;
   house_boxes::select(*querent_, *quesited_, houses ? houses->querent : 1,
                       houses ? houses->quesited : 0);
+  house_boxes::selectTopic(*topic_, entry.request.topic);
+  showOrder(entry.request.order);
   question_->setText(QString::fromStdString(entry.question));
   questionProblem_->clear();  // whatever was wrong with the question typed before
   display(entry);

@@ -74,6 +74,11 @@ class ChartWindow final : public QMainWindow {
             const std::string& question, bool byHand);
   void display(const journal::Entry& entry);
   void judgeAgain();
+  void quesitedChosen();
+  void topicChosen();
+  [[nodiscard]] geomancy::HouseOrder order() const;
+  void showOrder(geomancy::HouseOrder order);
+  [[nodiscard]] geomancy::AnalysisRequest request() const;
   void showChosen(const journal::Entry& entry);
 
   void savePicture();
@@ -94,6 +99,7 @@ class ChartWindow final : public QMainWindow {
   QLabel* questionProblem_ = nullptr;
   QComboBox* querent_ = nullptr;
   QComboBox* quesited_ = nullptr;
+  QComboBox* topic_ = nullptr;
   ChartView* chart_ = nullptr;
   QPlainTextEdit* judgement_ = nullptr;
   JournalPanel* journal_ = nullptr;
@@ -107,4 +113,6 @@ class ChartWindow final : public QMainWindow {
   QAction* quitAction_ = nullptr;
   QAction* copyAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
+  QAction* traditionalOrderAction_ = nullptr;
+  QAction* goldenDawnOrderAction_ = nullptr;
 };

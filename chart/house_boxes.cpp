@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "topic.h"
+
 namespace house_boxes {
 namespace {
 
@@ -75,8 +77,42 @@ void select(QComboBox& querent, QComboBox& quesited, int querentHouse, int quesi
   keepApart(querent, quesited);
 }
 
-geomancy::AnalysisRequest request(const QComboBox& querent, const QComboBox& quesited) {
-  geomancy::AnalysisRequest request{.houses = true};
+void fillTopics(QComboBox& topics) {
+  topics.addItem(QStringLiteral("None"), QString());
+  for (int topic = 0; topic < geomancy::kTopicCount; ++topic) {
+    const auto asked = static_cast<geomancy::Topic>(topic);
+    const QString name = QString::fromLatin1(geomancy::topicName(asked));
+    topics.addItem(name.left(1).toUpper() + name.mid(1), name);
+  }
+}
+
+void suggestTopic(QComboBox& topics, int quesitedHouse) {
+  std::optional<geomancy::Topic> suggested;
+  for (int topic = 0; topic < geomancy::kTopicCount; ++topic) {
+    const auto asked = static_cast<geomancy::Topic>(topic);
+    // Money before a thing lost, which shares its house.
+    if (!suggested && asked != geomancy::Topic::Life && geomancy::usualHouse(asked) == quesitedHouse) {
+      suggested = asked;
+    }
+  }
+  selectTopic(topics, suggested);
+}
+
+void selectTopic(QComboBox& topics, std::optional<geomancy::Topic> topic) {
+  const QSignalBlocker quiet(&topics);
+  const int row =
+      topic ? topics.findData(QString::fromLatin1(geomancy::topicName(*topic))) : 0;
+  topics.setCurrentIndex(row < 0 ? 0 : row);
+}
+
+std::optional<geomancy::Topic> topicOf(const QComboBox& topics) {
+  return geomancy::topicNamed(topics.currentData().toString().toStdString());
+}
+
+geomancy::AnalysisRequest request(const QComboBox& querent, const QComboBox& quesited,
+                                  const QComboBox& topics, geomancy::HouseOrder order) {
+  geomancy::AnalysisRequest request{
+      .houses = true, .order = order, .topic = topicOf(topics), .reading = true};
   const int querentHouse = querent.currentData().toInt();
   const int quesitedHouse = quesited.currentData().toInt();
   if (quesitedHouse != 0 && quesitedHouse != querentHouse) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+
 #include "chart_analysis.h"
 
 class QComboBox;
@@ -17,7 +19,20 @@ void keepApart(QComboBox& querent, QComboBox& quesited);
 // Both lists set to these houses (0 for no quesited, as for the same house twice or a quesited in
 // the first house), without a signal.
 void select(QComboBox& querent, QComboBox& quesited, int querentHouse, int quesitedHouse);
-// What the two lists ask of a reading: the houses always, a question when a quesited is chosen.
-[[nodiscard]] geomancy::AnalysisRequest request(const QComboBox& querent, const QComboBox& quesited);
+// What the question is about: none, then the ten heads of the handbook's tables (item data: the
+// topic's name, empty for none).
+void fillTopics(QComboBox& topics);
+// The topic of the quesited's house, where one is its own (money for house 2, marriage for 7 and
+// so on), else none; without a signal.
+void suggestTopic(QComboBox& topics, int quesitedHouse);
+// The topic chosen, by name; none for an empty or unknown name. Without a signal.
+void selectTopic(QComboBox& topics, std::optional<geomancy::Topic> topic);
+[[nodiscard]] std::optional<geomancy::Topic> topicOf(const QComboBox& topics);
+
+// What the lists ask of a reading, in that order of houses: the houses and the reading in words
+// always, a question when a quesited is chosen.
+[[nodiscard]] geomancy::AnalysisRequest request(const QComboBox& querent, const QComboBox& quesited,
+                                                const QComboBox& topics,
+                                                geomancy::HouseOrder order);
 
 }  // namespace house_boxes

@@ -206,7 +206,7 @@ void appendHouses(std::string& out, const geomancy::ChartAnalysis& analysis) {
   out += '\n';
 }
 
-void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis) {
+void appendPerfectionOf(std::string& out, const geomancy::ChartAnalysis& analysis) {
   const Perfection& perfection = *analysis.perfection;
   appendPerfectionHeading(out, perfection.querent, perfection.quesited);
   appendLine(out, "  Occupation:", 15, perfection.occupation ? "yes" : "no");
@@ -268,12 +268,16 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
   }
   if (analysis.perfection) {
     if (!analysis.houses) out += '\n';
-    appendPerfection(out, analysis);
+    appendPerfectionOf(out, analysis);
   }
   if (judgement != nullptr) {
     if (!analysis.houses && !analysis.perfection) out += '\n';
     appendJudgementPlain(out, analysis, *judgement);
   }
+}
+
+void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis) {
+  appendPerfectionOf(out, analysis);
 }
 
 void appendPerfectionHeading(std::string& out, int querent, int quesited) {

@@ -26,4 +26,8 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
 // "Perfection between house M, the querent's, and house N, the quesited's" and a line end.
 void appendPerfectionHeading(std::string& out, int querent, int quesited);
 
+// The perfection the analysis holds, as the plain text gives it: the heading, the modes, the
+// aspects, the company and the verdict, then a blank line.
+void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis);
+
 }  // namespace formats

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "catalogue.h"
+#include "chart_text.h"
 #include "house_meanings.h"
 #include "witness_tables.h"
 
@@ -151,6 +152,20 @@ void appendJudgementPlain(std::string& out, const geomancy::ChartAnalysis& analy
                           const handbook::Judgement& judgement) {
   appendHeading(out, analysis, judgement);
   appendTestimonies(out, judgement);
+  appendHeads(out, judgement);
+  appendMeanings(out, analysis);
+}
+
+void appendReadingInWords(std::string& out, const geomancy::ChartAnalysis& analysis,
+                          const handbook::Judgement& judgement, std::string_view question) {
+  if (!question.empty()) {
+    out += "Question: ";
+    out += question;
+    out += "\n\n";
+  }
+  appendHeading(out, analysis, judgement);
+  appendTestimonies(out, judgement);
+  if (analysis.perfection) appendPerfection(out, analysis);
   appendHeads(out, judgement);
   appendMeanings(out, analysis);
 }

@@ -14,6 +14,12 @@ namespace formats {
 void appendJudgementPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
                           const handbook::Judgement& judgement);
 
+// The same reading as a page of words, as QX Geomancy Chart shows it: the question, the balance,
+// each testimony with its source, the perfection, the Witnesses' answers, and the houses with
+// what their figures mean there. The chart itself is drawn beside it, not in the text.
+void appendReadingInWords(std::string& out, const geomancy::ChartAnalysis& analysis,
+                          const handbook::Judgement& judgement, std::string_view question);
+
 // The testimony's sentence, its pieces joined.
 [[nodiscard]] std::string saying(const handbook::Testimony& testimony);
 

@@ -3,6 +3,7 @@
 // journal kept and read back, the picture and the PDF saved.
 #include "chart_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
-
 #include <memory>
 #include <sstream>
 
@@ -46,6 +46,22 @@ QString casterOutput(std::vector<std::string_view> arguments) {
   std::ostringstream err;
   qxcast::runCaster(arguments, out, err);
   return QString::fromStdString(out.str());
+}
+
+// The page of words the window shows, made of what the caster prints with --reading for these
+// arguments: the question, the reading's balance and testimonies, the perfection, the Witnesses'
+// answers and the houses' meanings, each paragraph as the caster writes it.
+QString casterWords(std::vector<std::string_view> arguments) {
+  arguments.push_back("--reading");
+  const QString text = casterOutput(arguments);
+  const auto paragraph = [&text](const char* start) {
+    const qsizetype from = text.indexOf(QLatin1String(start));
+    return from < 0 ? QString()
+                    : text.mid(from, text.indexOf(QStringLiteral("\n\n"), from) + 2 - from);
+  };
+  return paragraph("Question: ") + paragraph("Reading by ") + paragraph("  1. Is the chart") +
+         paragraph("Perfection between") + paragraph("The Witnesses' answers") +
+         text.mid(text.indexOf(QStringLiteral("The houses by the handbook")));
 }
 
 const geomancy::Figure kMothers[] = {{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}};
@@ -84,6 +100,7 @@ class ChartWindowTest : public QObject {
 
   void aCastIsJudgedAsTheCasterJudgesIt();
   void changingTheHousesJudgesTheSameChartAgain();
+  void theTopicAndTheOrderAreChosenKeptAndShownAgain();
   void readingsAreKeptAndShownAgainAsCast();
   void damagedLinesAreReportedOnceAndSkipped();
   void anUnwritableJournalIsReportedAndTheReadingStays();
@@ -124,19 +141,20 @@ void ChartWindowTest::aCastIsJudgedAsTheCasterJudgesIt() {
   QVERIFY(child<QLabel>(*window_, "questionProblem")->text().contains(QStringLiteral("control")));
   chooseHouse(*window_, "quesited", 7);
   castTheWorkedMothers(QStringLiteral("Will the house \"sell\"?"));
-  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses", "--quesited", "7",
-                                      "--question", "Will the house \"sell\"?"}));
+  QCOMPARE(judgement(),
+           casterWords({"--mothers", kMothersArgument, "--houses", "--quesited", "7", "--topic",
+                        "marriage", "--question", "Will the house \"sell\"?"}));
   QCOMPARE(window_->windowTitle(), QStringLiteral("QX Geomancy Chart"));
 }
 
 void ChartWindowTest::changingTheHousesJudgesTheSameChartAgain() {
   open();
   castTheWorkedMothers();
-  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses"}));
+  QCOMPARE(judgement(), casterWords({"--mothers", kMothersArgument, "--houses"}));
   chooseHouse(*window_, "querent", 3);
   chooseHouse(*window_, "quesited", 9);
-  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses", "--querent", "3",
-                                      "--quesited", "9"}));
+  QCOMPARE(judgement(), casterWords({"--mothers", kMothersArgument, "--houses", "--querent", "3",
+                                     "--quesited", "9", "--topic", "journey"}));
   // The same chart: nothing more was drawn; and neither the querent's house nor the first is
   // offered as quesited (the journal could not read such a reading back).
   QCOMPARE(random_->drawsTaken(), std::size_t{16});
@@ -146,6 +164,36 @@ void ChartWindowTest::changingTheHousesJudgesTheSameChartAgain() {
   QCOMPARE(quesited->currentData().toInt(), 2);
   QTest::keyClick(quesited, Qt::Key_Up);
   QCOMPARE(quesited->currentData().toInt(), 0);  // none
+}
+
+void ChartWindowTest::theTopicAndTheOrderAreChosenKeptAndShownAgain() {
+  open();
+  auto* topic = child<QComboBox>(*window_, "topic");
+  chooseHouse(*window_, "quesited", 2);
+  QCOMPARE(topic->currentData().toString(), QStringLiteral("money"));  // suggested by the house
+  chooseHouse(*window_, "quesited", 0);
+  topic->setCurrentIndex(topic->findData(QStringLiteral("prison")));  // names its own house
+  QCOMPARE(child<QComboBox>(*window_, "quesited")->currentData().toInt(), 12);
+  topic->setCurrentIndex(topic->findData(QStringLiteral("money")));  // a house chosen stays
+  QCOMPARE(child<QComboBox>(*window_, "quesited")->currentData().toInt(), 12);
+  child<QAction>(*window_, "goldenDawnOrder")->trigger();
+  castTheWorkedMothers();
+  const QString golden = judgement();
+  QCOMPARE(golden, casterWords({"--mothers", kMothersArgument, "--houses", "--quesited", "12",
+                                "--topic", "money", "--order", "golden-dawn"}));
+  child<QAction>(*window_, "traditionalOrder")->trigger();  // the same chart judged again
+  QCOMPARE(judgement(), casterWords({"--mothers", kMothersArgument, "--houses", "--quesited", "12",
+                                     "--topic", "money"}));
+  window_->close();
+  window_.reset();
+  open();  // the order and the topic last chosen are kept, and the reading as it was cast
+  QVERIFY(child<QAction>(*window_, "traditionalOrder")->isChecked());
+  QCOMPARE(child<QComboBox>(*window_, "topic")->currentData().toString(), QStringLiteral("money"));
+  auto* readings = child<QTreeView>(*window_, "readings");
+  readings->setCurrentIndex(readings->model()->index(0, 0));
+  emit readings->activated(readings->currentIndex());
+  QCOMPARE(judgement(), golden);
+  QVERIFY(child<QAction>(*window_, "goldenDawnOrder")->isChecked());
 }
 
 void ChartWindowTest::readingsAreKeptAndShownAgainAsCast() {
@@ -221,7 +269,7 @@ void ChartWindowTest::anUnwritableJournalIsReportedAndTheReadingStays() {
   castTheWorkedMothers();
   QCOMPARE(dialogs_->reports.size(), 1);
   QVERIFY(dialogs_->reports[0].contains(blocker.fileName() + QStringLiteral("/j.jsonl")));
-  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses"}));
+  QCOMPARE(judgement(), casterWords({"--mothers", kMothersArgument, "--houses"}));
   dialogs_->picture = {folder_->filePath(QStringLiteral("kept.svg")), 1};
   child<QAction>(*window_, "savePicture")->trigger();
   QVERIFY(QFile::exists(dialogs_->picture.path));
@@ -234,9 +282,12 @@ void ChartWindowTest::aJournalThatIsNoJournalIsReportedInWords_data() {
   QTest::addColumn<QString>("casting");  // what adding a reading to it reports
   QByteArray noise(4096, '\0');
   for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 256);
-  QTest::newRow("a folder") << "folder" << QByteArray() << "cannot be read" << "could not be added";
-  QTest::newRow("random bytes") << "" << noise << "damaged" << "";
-  QTest::newRow("one enormous line") << "" << QByteArray(3 << 20, '{') << "1 damaged line" << "";
+  QTest::newRow("a folder") << "folder" << QByteArray() << "cannot be read"
+                            << "could not be added";
+  QTest::newRow("random bytes") << "" << noise << "damaged"
+                                << "";
+  QTest::newRow("one enormous line") << "" << QByteArray(3 << 20, '{') << "1 damaged line"
+                                     << "";
   QTest::newRow("a full disk") << "/dev/full" << QByteArray() << "cannot be read"
                                << "No space left on device";
 }
@@ -263,19 +314,20 @@ void ChartWindowTest::aJournalThatIsNoJournalIsReportedInWords() {
   QCOMPARE(dialogs_->reports.size(), casting.isEmpty() ? 1 : 2);
   QVERIFY2(dialogs_->reports.last().contains(casting), qPrintable(dialogs_->reports.last()));
   // The reading is on screen whatever became of the journal.
-  QCOMPARE(judgement(), casterOutput({"--mothers", kMothersArgument, "--houses"}));
+  QCOMPARE(judgement(), casterWords({"--mothers", kMothersArgument, "--houses"}));
 }
 
 void ChartWindowTest::theSavedPictureIsTheCastersAndThePdfHasOnePage() {
   // The caster's picture of the same reading, question and houses, at the time it was cast.
   const std::string journal = folder_->filePath(QStringLiteral("caster.jsonl")).toStdString();
   const std::string svg = folder_->filePath(QStringLiteral("caster.svg")).toStdString();
-  casterOutput({"--mothers", kMothersArgument, "--houses", "--quesited", "10", "--question", "Ask & see",
-                "--journal", journal, "--svg", svg});
+  casterOutput({"--mothers", kMothersArgument, "--houses", "--quesited", "10", "--question",
+                "Ask & see", "--journal", journal, "--svg", svg});
   QFile casterJournal(QString::fromStdString(journal));
   QVERIFY(casterJournal.open(QIODevice::ReadOnly));
   const QByteArray line = casterJournal.readAll();
-  const auto castAt = formats::CastTime::fromIso(line.mid(line.indexOf("\"cast_at\":\"") + 11, 20).toStdString());
+  const auto castAt =
+      formats::CastTime::fromIso(line.mid(line.indexOf("\"cast_at\":\"") + 11, 20).toStdString());
   QVERIFY(castAt.has_value());
   window_ = std::make_unique<ChartWindow>(
       ChartSeams{*random_, [castAt] { return *castAt; }, *dialogs_, *settings_});

@@ -10,8 +10,8 @@
 #   - Quit ends the process with status 0, the settings keep the houses, and the journal holds
 #     the one reading, which the caster lists;
 #   - a second start, its quesited's house set to none, shows the reading chosen from the
-#     journal's list with Enter, houses and all: Edit › Copy Judgement copies what the caster
-#     shows of it. The journal still holds one reading.
+#     journal's list with Enter, houses and all: Edit › Copy Judgement copies the reading in
+#     words as the caster shows it. The journal still holds one reading.
 # The clipboard is read with xclip.
 set -eu
 
@@ -47,8 +47,13 @@ drawn_as_the_caster_draws() {
   [ -f "$picture" ] && cmp -s "$picture" "$drawn"
 }
 
+# The caster's reading in words of the journal's reading: its balance and its testimonies.
 copied_as_the_caster_shows() {
-  [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$("$caster" --journal "$journal" --show 1)" ]
+  local copied reading
+  copied=$(xclip -o -selection clipboard 2>/dev/null) || return 1
+  reading=$("$caster" --journal "$journal" --show 1 |
+    sed -n '/^Reading by the method/,/^The Witnesses/p' | sed '$d')
+  [ -n "$reading" ] && [[ $copied == *"$reading"* ]]
 }
 
 echo "A question, the quesited's house and a cast, by keyboard"

@@ -35,7 +35,7 @@ chart=
 if [ "${program##*/}" = qxgeomancy-chart ]; then
   chart=1
   settings="$XDG_CONFIG_HOME/QXGeomancy/QX Geomancy Chart.conf"
-  settings_lines='^(\[General\]|geometry=@ByteArray\(.*\)|querent=[0-9]+|quesited=[0-9]+|journal=.+|)$'
+  settings_lines='^(\[General\]|geometry=@ByteArray\(.*\)|querent=[0-9]+|quesited=[0-9]+|topic=[a-z]*|order=(traditional|golden-dawn)|journal=.+|)$'
   run=("$(dirname "$0")/confine.sh" "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
     "$XDG_RUNTIME_DIR" --)
   keys+=(ctrl+r ctrl+e ctrl+o ctrl+shift+s ctrl+shift+e ctrl+p ctrl+q alt+e alt+r alt+c alt+q
