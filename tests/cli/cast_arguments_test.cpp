@@ -88,6 +88,15 @@ INSTANTIATE_TEST_SUITE_P(Mothers, BadArguments,
                                          Arguments{"--mothers", kWorkedMothers, "--seed", "1"},
                                          Arguments{"--seed", "1", "--mothers", kWorkedMothers}));
 
+INSTANTIATE_TEST_SUITE_P(
+    ReadingInWords, BadArguments,
+    testing::Values(Arguments{"--topic", "weather"}, Arguments{"--topic", "Money"},
+                    Arguments{"--topic="}, Arguments{"--order", "spiral"},
+                    Arguments{"--order", "golden dawn"}, Arguments{"--reading=yes"},
+                    Arguments{"--odds", "--topic", "money"}, Arguments{"--odds", "--reading"},
+                    Arguments{"--topic", "life", "--querent", "3"},
+                    Arguments{"--journal", "j", "--show", "1", "--order", "golden-dawn"}));
+
 const std::string k1001Characters(1001, 'q');
 const std::string k1000Umlauts = [] {
   std::string text;

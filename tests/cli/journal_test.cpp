@@ -88,6 +88,33 @@ TEST_F(Journal, EveryReadingCastIsListedAndShownAgainAsItWasCast) {
   EXPECT_EQ(run({"--show", "5"}).err, "qxgeomancy-cast: --show 5: the journal holds 4 readings\n");
 }
 
+// A reading cast in the Golden Dawn's order about money, with the reading in words: the journal
+// keeps the options, not the words, and --show gives the reading again as it was.
+TEST_F(Journal, KeepsTheOrderAndTheTopicAndShowsTheReadingAgain) {
+  const Arguments cast{"--mothers",
+                       "1122,1212,2211,2122",
+                       "--order",
+                       "golden-dawn",
+                       "--topic",
+                       "money",
+                       "--reading",
+                       "--question",
+                       "Will I recoup my losses?"};
+  const CastRun done = run(cast);
+  ASSERT_EQ(done.status, 0) << done.err;
+  const std::string line = contents();
+  const JsonValue kept = JsonReader::parse(line.substr(0, line.size() - 1));
+  EXPECT_EQ(kept["options"]["order"].string, "golden-dawn");
+  EXPECT_EQ(kept["options"]["topic"].string, "money");
+  EXPECT_EQ(kept["options"]["quesited"].number, 2);
+  EXPECT_EQ(line.find("\"meanings\""), std::string::npos);
+  EXPECT_EQ(run({"--show", "1"}).out, done.out);
+  const CastRun json = run({"--show", "1", "--json"});
+  EXPECT_EQ(JsonReader::parse(json.out.substr(0, json.out.size() - 1))["reading"]["order"].string,
+            "golden-dawn");
+  EXPECT_EQ(contents(), line);
+}
+
 struct Damage {
   const char* kind;
   std::string line;  // written with a line end after it
@@ -159,7 +186,12 @@ INSTANTIATE_TEST_SUITE_P(
                edited("\"cast_at\"", "\"question\":\"\\u0007\",\"cast_at\""),
                "its question may hold tabs but no other control characters"},
         Damage{"a lone surrogate", edited("\"cast_at\"", "\"question\":\"\\ud800\",\"cast_at\""),
-               "lone surrogate"}));
+               "lone surrogate"},
+        Damage{"an order unknown",
+               edited("\"quesited\":null", "\"quesited\":null,\"order\":\"spiral\""),
+               "an order of houses this program does not know"},
+        Damage{"a topic unknown", edited("\"quesited\":null", "\"quesited\":null,\"topic\":7"),
+               "a topic this program does not know"}));
 
 // A line edited by hand into another form of the same JSON is still the reading.
 TEST_F(Journal, AnEditedButValidLineIsRead) {

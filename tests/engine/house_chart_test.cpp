@@ -191,6 +191,29 @@ TEST(HouseChart, CompanyOfNamedFigures) {
   }
 }
 
+// Liber Gaias, chapters II and III (pp. 142-144): its Mothers place figures I to XII in houses 10,
+// 1, 4, 7, 11, 2, 5, 8, 12, 3, 6 and 9, and its Index of 74 points names figure II, in the
+// Ascendant.
+TEST(HouseOrder, PlacesTheHandbooksExampleAsItsChapterThree) {
+  const geomancy::HouseFigures houses =
+      geomancy::placeInHouses(geomancy::shieldMasks(std::array<geomancy::Figure, 4>{
+                                  {{1, 1, 2, 2}, {1, 2, 1, 2}, {2, 2, 1, 1}, {2, 1, 2, 2}}}),
+                              geomancy::HouseOrder::GoldenDawn);
+  std::vector<std::string> keys;
+  for (int house = 1; house <= 12; ++house) {
+    keys.emplace_back(geomancy::entryForMask(houses(house)).key);
+  }
+  EXPECT_EQ(keys, (std::vector<std::string>{"AMISSIO", "CARCER", "CAPUT DRACONIS", "FORTUNA MAJOR",
+                                            "CONJUNCTIO", "ACQUISITIO", "RUBEUS", "ALBUS", "RUBEUS",
+                                            "FORTUNA MINOR", "FORTUNA MINOR", "CONJUNCTIO"}));
+  const geomancy::PartOfFortune index = geomancy::partOfFortune(houses);
+  EXPECT_EQ(index.points, 74);
+  EXPECT_EQ(index.figure, 2);
+  EXPECT_EQ(index.house, 1);
+  EXPECT_EQ(geomancy::orderNamed("golden-dawn"), geomancy::HouseOrder::GoldenDawn);
+  EXPECT_EQ(geomancy::orderNamed("Golden-Dawn"), std::nullopt);
+}
+
 // Only the houses and the question asked for are worked out; a chart is halted only when judged.
 TEST(ChartAnalysis, HoldsWhatWasAsked) {
   // Rubeus in house 1.
