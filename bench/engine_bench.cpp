@@ -177,6 +177,14 @@ void BM_CasterAnalysesToDevNull(benchmark::State& state) {
 }
 BENCHMARK(BM_CasterAnalysesToDevNull)->Unit(benchmark::kMillisecond);
 
+// The same with the houses and the handbook's reading in words for a question of money: every line
+// with the twelve houses' meanings, the testimonies, their balance and the Witnesses' answers.
+void BM_CasterReadingToDevNull(benchmark::State& state) {
+  std::ofstream out("/dev/null", std::ios::binary);
+  runJsonCaster(state, out, {"--houses", "--reading", "--topic", "money"});
+}
+BENCHMARK(BM_CasterReadingToDevNull)->Unit(benchmark::kMillisecond);
+
 // The exact odds over all 65,536 sets of Mothers, with the perfection of houses 1 and 7.
 void BM_ExactOdds(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(geomancy::exactOdds(1, 7));

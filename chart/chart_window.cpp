@@ -410,8 +410,9 @@ void ChartWindow::about() {
   QMessageBox::about(this, QStringLiteral("About QX Geomancy Chart"),
                      QStringLiteral("<p><b>QX Geomancy Chart</b> %1</p><p>The whole judgement of a "
                                     "geomantic chart: the Shield chart, the houses and the court, "
-                                    "the Index, the Way of the Point, perfection and aspects, and "
-                                    "a journal of readings.</p><p>Free software under the MIT "
+                                    "the Index, the Way of the Point, perfection and aspects, the "
+                                    "reading in words by the method of Liber Gaias (The Equinox "
+                                    "I:2, 1909), and a journal of readings.</p><p>Free software under the MIT "
                                     "licence.</p>")
                          .arg(QCoreApplication::applicationVersion()));
 }

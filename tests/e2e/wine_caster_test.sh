@@ -16,6 +16,9 @@ runs=(
   "--help" "--version" "--odds" "--odds --json --quesited 7"
   "--seed 1" "--seed 2 --json --readings 1000" "--seed 3 --houses --quesited 7"
   "--mothers 1122,2111,1221,2221 --json --houses --quesited 10 --querent 4"
+  "--mothers 1122,1212,2211,2122 --order golden-dawn --topic money --reading"
+  "--seed 4 --json --readings 200 --houses --reading --topic marriage"
+  "--odds --order golden-dawn --quesited 2"
 )
 for run in "${runs[@]}"; do
   # shellcheck disable=SC2086 # each run is a list of words

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Every folder's includes point one way, down the layers:
 #   app/ -> windows/ -> web/, widgets/, platform/ -> engine/, assets/
-# and cli/, chart/ -> journal/ -> formats/ -> engine/, with files/ beside them. A header is found by its file name in the folder that owns it.
+# and cli/, chart/ -> journal/ -> formats/ -> handbook/ -> engine/, with files/ beside them. A header is found by its file name in the folder that owns it.
 set -euo pipefail
 root=${1:?usage: include_layers_test.sh <source root>}
 cd "$root"
@@ -16,10 +16,11 @@ declare -A below=(
   [windows]="web widgets platform engine assets"
   [app]="windows web widgets platform engine assets"
   [files]=""
-  [formats]="engine"
-  [journal]="formats files engine"
-  [cli]="journal formats files engine"
-  [chart]="platform journal formats files engine assets"
+  [handbook]="engine"
+  [formats]="handbook engine"
+  [journal]="formats handbook files engine"
+  [cli]="journal formats handbook files engine"
+  [chart]="platform journal formats handbook files engine assets"
 )
 
 # Every header, in subfolders too, belongs to the folder it lies under.
