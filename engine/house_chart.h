@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string_view>
 
@@ -37,12 +38,19 @@ struct PartOfFortune {
 template <typename Item, std::size_t N, typename Size = std::uint8_t>
 class ShortList {
  public:
-  constexpr void push_back(const Item& item) noexcept { items_[size_++] = item; }
+  constexpr void push_back(const Item& item) noexcept {
+    assert(size_ < N);
+    items_[size_++] = item;
+  }
   // The next place, as the last item: whatever it held before is still there to be replaced.
-  [[nodiscard]] constexpr Item& grow() noexcept { return items_[size_++]; }
+  [[nodiscard]] constexpr Item& grow() noexcept {
+    assert(size_ < N);
+    return items_[size_++];
+  }
   constexpr void clear() noexcept { size_ = 0; }
   // Adds the item only if `keep`, without a branch; the list must have room for it either way.
   constexpr void keepIf(bool keep, const Item& item) noexcept {
+    assert(size_ < N);
     items_[size_] = item;
     size_ = static_cast<Size>(size_ + (keep ? 1 : 0));
   }

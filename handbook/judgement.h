@@ -36,7 +36,7 @@ enum class Step : std::uint8_t {
 
 struct Testimony {
   Step step = Step::Fitness;
-  geomancy::ShortList<std::int8_t, 8> houses;
+  geomancy::ShortList<std::int8_t, geomancy::kHouseCount> houses;  // a figure may stand in all twelve
   geomancy::ShortList<geomancy::FigureMask, 8> figures;
   Leaning leaning = Leaning::Neither;
   Source source;

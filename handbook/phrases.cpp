@@ -127,50 +127,32 @@ std::string_view questionOf(Topic topic) {
   return kQuestionOf[static_cast<std::size_t>(topic)];
 }
 
+// What each answer of the tables says, in the order of Answer.
+constexpr std::array<std::string_view, 20> kAnswerWords{
+    "very good",
+    "good",
+    "middling",
+    "evil",
+    "very evil",
+    "a son",
+    "a daughter",
+    "the sick will recover",
+    "the sick are in danger",
+    "death",
+    "release",
+    "release, but late",
+    "no early release",
+    "death in prison",
+    "an uncertain outcome",
+    "it will be found",
+    "part of it will be found",
+    "it will not be found",
+    "judge by the figure in that house",
+    "no answer this head can use",
+};
+
 std::string_view answerWords(Answer answer) {
-  switch (answer) {
-    case Answer::VeryGood:
-      return "very good";
-    case Answer::Good:
-      return "good";
-    case Answer::Moderate:
-      return "middling";
-    case Answer::Evil:
-      return "evil";
-    case Answer::VeryEvil:
-      return "very evil";
-    case Answer::Son:
-      return "a son";
-    case Answer::Daughter:
-      return "a daughter";
-    case Answer::Recovery:
-      return "the sick will recover";
-    case Answer::Danger:
-      return "the sick are in danger";
-    case Answer::Death:
-      return "death";
-    case Answer::Release:
-      return "release";
-    case Answer::LateRelease:
-      return "release, but late";
-    case Answer::Held:
-      return "no early release";
-    case Answer::DiesThere:
-      return "death in prison";
-    case Answer::Uncertain:
-      return "an uncertain outcome";
-    case Answer::Found:
-      return "it will be found";
-    case Answer::PartFound:
-      return "part of it will be found";
-    case Answer::NotFound:
-      return "it will not be found";
-    case Answer::ByHouse:
-      return "judge by the figure in that house";
-    case Answer::Unanswered:
-      return "no answer this head can use";
-  }
-  return {};
+  return kAnswerWords[static_cast<std::size_t>(answer)];
 }
 
 std::string_view verdictWords(Verdict verdict) {
