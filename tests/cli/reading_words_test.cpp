@@ -3,6 +3,9 @@
 // caster gives it, in JSON and in plain text.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,6 +110,29 @@ TEST(ReadingInWords, JudgesTheHandbooksOwnExampleAsTheHandbookDoes) {
   EXPECT_EQ(runCast({"--mothers", kBookMothers, "--order", "golden-dawn", "--topic", "money"})
                 .out.find("Reading by"),
             std::string::npos);
+}
+
+// The book's order is said wherever the houses are: in the text, the JSON line, the picture and
+// the odds; its Index names figure II and stands in the Ascendant.
+TEST(ReadingInWords, TheGoldenDawnsOrderIsSaidWhereverTheHousesAre) {
+  const std::string svg =
+      (std::filesystem::temp_directory_path() / "qxg-golden-dawn-test.svg").string();
+  const CastRun plain =
+      runCast({"--mothers", kBookMothers, "--order", "golden-dawn", "--houses", "--svg", svg});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_NE(plain.out.find("Houses, the figures placed in the Golden Dawn's order\n"
+                           "   1  Amissio - Loss (Mother 2)\n"),
+            std::string::npos);
+  EXPECT_NE(plain.out.find("Index: 74 points, figure II, in house 1\n"), std::string::npos);
+  std::ifstream picture(svg);
+  const std::string drawn{std::istreambuf_iterator<char>(picture), {}};
+  std::filesystem::remove(svg);
+  EXPECT_NE(drawn.find("The house chart, in the Golden Dawn&apos;s order"), std::string::npos);
+  const std::string counted = runCast({"--odds", "--json", "--order", "golden-dawn"}).out;
+  const JsonValue odds = JsonReader::parse(counted.substr(0, counted.size() - 1));
+  EXPECT_EQ(odds["order"].string, "golden-dawn");
+  EXPECT_EQ(odds["index"]["4"].number, 0);  // even figures only, in houses 1, 7, 2, 8, 3 and 9
+  EXPECT_GT(odds["index"]["1"].number, 0);
 }
 
 // Without a house of the demand the method judges only whether the chart is fit, and says it needs
