@@ -4,29 +4,13 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
-
 #include <array>
 
+#include "judgement.h"
 #include "topic.h"
 
 namespace house_boxes {
 namespace {
-
-// What each house is asked about.
-constexpr std::array<const char*, geomancy::kHouseCount> kHouseMatters{
-    "the querent: life, body, character",
-    "money, possessions, gain, theft",
-    "brothers and sisters, neighbours, short journeys, letters",
-    "father, home, land, hidden things, the end of the matter",
-    "children, pregnancy, pleasure, news",
-    "illness, servants, small animals",
-    "marriage, partners, open enemies, lawsuits, thieves",
-    "death, inheritance, others' money",
-    "long journeys, religion, learning, dreams",
-    "honours, office, career, authority",
-    "friends, hopes, patrons",
-    "secret enemies, prison, sorrow, large animals",
-};
 
 // The quesited is never the first house, whoever the querent is: as the caster and the journal
 // have it.
@@ -55,7 +39,9 @@ void fill(QComboBox& houses, bool withNone) {
   houses.setMinimumContentsLength(16);
   if (withNone) houses.addItem(QStringLiteral("None"), 0);
   for (int house = 1; house <= geomancy::kHouseCount; ++house) {
-    houses.addItem(QStringLiteral("%1: %2").arg(house).arg(QLatin1String(kHouseMatters[house - 1])),
+    const std::string_view matters = handbook::houseMatters(house);
+    houses.addItem(QStringLiteral("%1: %2").arg(house).arg(
+                       QLatin1String(matters.data(), static_cast<qsizetype>(matters.size()))),
                    house);
   }
 }
@@ -91,7 +77,8 @@ void suggestTopic(QComboBox& topics, int quesitedHouse) {
   for (int topic = 0; topic < geomancy::kTopicCount; ++topic) {
     const auto asked = static_cast<geomancy::Topic>(topic);
     // Money before a thing lost, which shares its house.
-    if (!suggested && asked != geomancy::Topic::Life && geomancy::usualHouse(asked) == quesitedHouse) {
+    if (!suggested && asked != geomancy::Topic::Life &&
+        geomancy::usualHouse(asked) == quesitedHouse) {
       suggested = asked;
     }
   }
@@ -100,8 +87,7 @@ void suggestTopic(QComboBox& topics, int quesitedHouse) {
 
 void selectTopic(QComboBox& topics, std::optional<geomancy::Topic> topic) {
   const QSignalBlocker quiet(&topics);
-  const int row =
-      topic ? topics.findData(QString::fromLatin1(geomancy::topicName(*topic))) : 0;
+  const int row = topic ? topics.findData(QString::fromLatin1(geomancy::topicName(*topic))) : 0;
   topics.setCurrentIndex(row < 0 ? 0 : row);
 }
 

@@ -19,7 +19,7 @@ MadeInPlace(Make) -> MadeInPlace<Make>;
 
 int demandHouse(const AnalysisRequest& request) noexcept {
   if (request.question) return request.question->quesited;
-  return request.topic == Topic::Life ? 1 : 0;
+  return request.topic ? usualHouse(*request.topic) : 0;
 }
 
 void analyseReading(const Reading& reading, const AnalysisRequest& request,

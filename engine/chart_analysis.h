@@ -29,8 +29,8 @@ struct AnalysisRequest {
   bool reading = false;  // the handbook's method of judging, in words
 };
 
-// The house of the demand, the house the question is read from: the quesited's, or house 1 for a
-// question of the querent's life; 0 when the request names neither.
+// The house of the demand, the house the question is read from: the quesited's, or else the
+// topic's own (house 1 for the querent's life); 0 when the request names neither.
 [[nodiscard]] int demandHouse(const AnalysisRequest& request) noexcept;
 
 // Everything asked about one reading, worked out once; the writers only format it.

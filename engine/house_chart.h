@@ -32,9 +32,9 @@ struct PartOfFortune {
 [[nodiscard]] PartOfFortune partOfFortune(const HouseFigures& houses) noexcept;
 
 // A list of at most N items, kept in place. Places beyond the size are left as they are, so that
-// a new list costs nothing to make: one is made for every chart the caster reads. A size wider
-// than a byte is not taken for one of the items' bytes, so a run of additions keeps it in a
-// register.
+// a new list costs nothing to make: one is made for every chart the caster reads. The compiler
+// must take a byte-sized size to be changed by any store (bytes may alias anything), and so reads
+// it again after each item stored; a wider Size stays in a register over a run of additions.
 template <typename Item, std::size_t N, typename Size = std::uint8_t>
 class ShortList {
  public:

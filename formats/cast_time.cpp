@@ -13,9 +13,9 @@ constexpr std::string_view kIsoShape = "dddd-dd-ddTdd:dd:ddZ";
 
 std::string printed(const char* format, const CastTime& time) {
   std::array<char, 64> text{};
-  std::snprintf(text.data(), text.size(), format, static_cast<int>(time.year),
-                unsigned{time.month}, unsigned{time.day}, unsigned{time.hour},
-                unsigned{time.minute}, unsigned{time.second});
+  std::snprintf(text.data(), text.size(), format, static_cast<int>(time.year), unsigned{time.month},
+                unsigned{time.day}, unsigned{time.hour}, unsigned{time.minute},
+                unsigned{time.second});
   return text.data();
 }
 
@@ -54,8 +54,8 @@ std::optional<CastTime> CastTime::fromIso(std::string_view text) {
                                          std::chrono::month(static_cast<unsigned>(*month)),
                                          std::chrono::day(static_cast<unsigned>(*day))};
   if (!date.ok()) return std::nullopt;
-  return CastTime{static_cast<std::int16_t>(*year), static_cast<std::uint8_t>(*month),
-                  static_cast<std::uint8_t>(*day),  static_cast<std::uint8_t>(*hour),
+  return CastTime{static_cast<std::int16_t>(*year),   static_cast<std::uint8_t>(*month),
+                  static_cast<std::uint8_t>(*day),    static_cast<std::uint8_t>(*hour),
                   static_cast<std::uint8_t>(*minute), static_cast<std::uint8_t>(*second)};
 }
 

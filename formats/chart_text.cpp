@@ -148,6 +148,8 @@ void appendShieldDrawing(std::string& out, const geomancy::Reading& reading) {
   out += '\n';
 }
 
+}  // namespace
+
 void appendJudgeTexts(std::string& out, FigureMask judge) {
   const geomancy::CatalogueEntry& entry = geomancy::entryForMask(judge);
   appendLine(out, "Judge:", 14, entry.figureName);
@@ -183,11 +185,11 @@ void appendHouses(std::string& out, const geomancy::ChartAnalysis& analysis) {
              nameOf(reading.chart[geomancy::kLeftWitness]));
   appendLine(out, "  Judge", 17, nameOf(reading.judge()));
   appendLine(out, "  Reconciler", 17, nameOf(reading.reconciler));
-  out += "\nIndex: " + std::to_string(houses.index.points) + " points, " +
-         (goldenDawn ? "figure " + std::string(geomancy::figureNumeral(houses.index.figure)) + ", in "
-                     : std::string()) +
-         "house " +
-         std::to_string(houses.index.house) + "\n\nWay of the Point\n";
+  out +=
+      "\nIndex: " + std::to_string(houses.index.points) + " points, " +
+      (goldenDawn ? "figure " + std::string(geomancy::figureNumeral(houses.index.figure)) + ", in "
+                  : std::string()) +
+      "house " + std::to_string(houses.index.house) + "\n\nWay of the Point\n";
   for (int row = 1; row <= kRowsPerFigure; ++row) {
     const geomancy::WayOfThePoint& way = analysis.way(row);
     std::string label = "  Row " + std::to_string(row) + ", ";
@@ -206,7 +208,7 @@ void appendHouses(std::string& out, const geomancy::ChartAnalysis& analysis) {
   out += '\n';
 }
 
-void appendPerfectionOf(std::string& out, const geomancy::ChartAnalysis& analysis) {
+void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis) {
   const Perfection& perfection = *analysis.perfection;
   appendPerfectionHeading(out, perfection.querent, perfection.quesited);
   appendLine(out, "  Occupation:", 15, perfection.occupation ? "yes" : "no");
@@ -231,7 +233,8 @@ void appendPerfectionOf(std::string& out, const geomancy::ChartAnalysis& analysi
       item += ", ";
       item += geomancy::sideName(aspect.side);
     }
-    items.push_back(item + ", the " + std::string(geomancy::significatorName(aspect.figureOf)) + "'s figure");
+    items.push_back(item + ", the " + std::string(geomancy::significatorName(aspect.figureOf)) +
+                    "'s figure");
   }
   appendList(out, "  Aspects:", items);
   items.clear();
@@ -239,14 +242,13 @@ void appendPerfectionOf(std::string& out, const geomancy::ChartAnalysis& analysi
     items.push_back("house " + std::to_string(companion.house) + ", " +
                     std::string(geomancy::companyName(companion.company)) + ": " +
                     std::string(latinOf(analysis.houseFigure(companion.house))) +
-                    " signifies the " + std::string(geomancy::significatorName(companion.of)) + " too");
+                    " signifies the " + std::string(geomancy::significatorName(companion.of)) +
+                    " too");
   }
   appendList(out, "  Company:", items);
   out += perfection.perfects() ? "  The chart perfects.\n\n"
                                : "  Denial: the chart does not perfect.\n\n";
 }
-
-}  // namespace
 
 void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
                  std::string_view question, const handbook::Judgement* judgement) {
@@ -268,16 +270,12 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
   }
   if (analysis.perfection) {
     if (!analysis.houses) out += '\n';
-    appendPerfectionOf(out, analysis);
+    appendPerfection(out, analysis);
   }
   if (judgement != nullptr) {
     if (!analysis.houses && !analysis.perfection) out += '\n';
     appendJudgementPlain(out, analysis, *judgement);
   }
-}
-
-void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis) {
-  appendPerfectionOf(out, analysis);
 }
 
 void appendPerfectionHeading(std::string& out, int querent, int quesited) {

@@ -26,8 +26,13 @@ void appendPlain(std::string& out, const geomancy::ChartAnalysis& analysis,
 // "Perfection between house M, the querent's, and house N, the quesited's" and a line end.
 void appendPerfectionHeading(std::string& out, int querent, int quesited);
 
-// The perfection the analysis holds, as the plain text gives it: the heading, the modes, the
-// aspects, the company and the verdict, then a blank line.
+// The parts of the plain text, each as appendPlain() writes it. The perfection the analysis holds:
+// its heading, the modes, the aspects, the company and the verdict, then a blank line.
 void appendPerfection(std::string& out, const geomancy::ChartAnalysis& analysis);
+// The houses the analysis holds: their figures, the company of houses, the court, the Index and
+// the Way of the Point, then a blank line.
+void appendHouses(std::string& out, const geomancy::ChartAnalysis& analysis);
+// The Judge's name and catalogue texts.
+void appendJudgeTexts(std::string& out, geomancy::FigureMask judge);
 
 }  // namespace formats

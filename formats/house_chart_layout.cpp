@@ -197,9 +197,9 @@ class HouseChart {
     for (const Perfection::HousePair& pair : perfection.translation) {
       std::vector<int> through{m, pair.a, pair.b, n};
       if (pair.a == pair.b) through = {m, pair.a, n};
-      lines.push_back(line(LineKind::Translation, std::move(through),
-                           "Translation: the same figure in " + house(pair.a) + " and " +
-                               house(pair.b)));
+      lines.push_back(
+          line(LineKind::Translation, std::move(through),
+               "Translation: the same figure in " + house(pair.a) + " and " + house(pair.b)));
     }
     for (const Perfection::Aspect& aspect : perfection.aspects) {
       const std::string_view side = geomancy::sideName(aspect.side);

@@ -20,12 +20,11 @@ using json_pieces::Cursor;
 using json_pieces::Slot;
 using json_pieces::slotOf;
 
-constexpr int kSteps = 9;           // 1 to 8; [0] unused
 constexpr std::size_t kSlack = 32;  // of the judgement's pieces, copied in blocks this size
 static_assert(kSlack <= handbook::kPieceSlack);
-constexpr int kMostLeaning = 10;  // testimonies of one leaning
-constexpr int kFirstPage = 137;
-constexpr int kPages = 161 - kFirstPage + 1;
+constexpr int kMostLeaning = static_cast<int>(handbook::kMostTestimonies);
+constexpr int kFirstPage = handbook::kFirstPage;
+constexpr int kPages = handbook::kLastPage - kFirstPage + 1;
 
 // Each piece with the comma before it when it is not the first of its list: [0] first, [1] not.
 template <std::size_t N>
@@ -81,14 +80,14 @@ struct Pieces {
       std::array<std::array<std::array<Slot<128>, 2>, geomancy::kHouseOrderCount>, kHouseCount + 1>,
       kTopicCount + 1>
       start;
-  std::array<Listed<24>, kSteps> steps;
+  std::array<Listed<24>, handbook::kStepCount> steps;
   std::array<Listed<4>, kHouseCount + 1> houses;
   std::array<Listed<24>, kMaskCount> figures;
   std::array<Slot<40>, 3> leanings;
   std::array<std::array<Slot<48>, kPages>, 8> sources;  // by chapter and page
   std::array<std::array<std::array<Slot<64>, kMostLeaning + 1>, kMostLeaning + 1>, kMostLeaning + 1>
       balances;
-  std::array<std::string_view, 128> heads;  // by column
+  std::array<std::string_view, handbook::kWitnessColumns> heads;  // by column
 };
 
 Pieces build() {
@@ -121,9 +120,11 @@ Pieces build() {
       }
     }
   }
-  for (int step = 1; step < kSteps; ++step) {
-    const std::string piece = "{\"step\":" + std::to_string(step) + ",\"houses\":[";
-    p.steps[step] = {slotOf<24>(piece), slotOf<24>(afterComma(piece))};
+  for (int step = 0; step < handbook::kStepCount; ++step) {
+    const std::string piece =
+        "{\"step\":" + std::to_string(handbook::stepNumber(static_cast<handbook::Step>(step))) +
+        ",\"houses\":[";
+    p.steps[static_cast<std::size_t>(step)] = {slotOf<24>(piece), slotOf<24>(afterComma(piece))};
   }
   for (int house = 1; house <= kHouseCount; ++house) {
     p.houses[house] = {slotOf<4>(std::to_string(house)),

@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kWidth = 80;
 
 // `text` broken at blanks into lines within kWidth, each after `indent` blanks; the first line
-// after `first` instead, when given, padded to the indent.
+// after `first` instead, when given.
 void appendWrapped(std::string& out, std::string_view text, std::size_t indent,
                    std::string_view first = {}) {
   std::string line(first);
@@ -38,6 +38,11 @@ void appendWrapped(std::string& out, std::string_view text, std::size_t indent,
   out += '\n';
 }
 
+std::string_view leaningWords(handbook::Leaning leaning) {
+  static constexpr std::array<std::string_view, 3> kWords{"for", "against", "neither way"};
+  return kWords[static_cast<std::size_t>(leaning)];
+}
+
 std::string_view nameOf(geomancy::FigureMask figure) {
   return geomancy::entryForMask(figure).latinName;
 }
@@ -45,7 +50,7 @@ std::string_view nameOf(geomancy::FigureMask figure) {
 void appendHeading(std::string& out, const geomancy::ChartAnalysis& analysis,
                    const handbook::Judgement& judgement) {
   out += "Reading by the method of ";
-  out += handbook::kBookShortCitation;
+  out += handbook::kBookCitation;
   out += '\n';
   std::string question =
       judgement.topic ? "  A question of " + std::string(geomancy::topicName(*judgement.topic))
@@ -70,12 +75,10 @@ void appendHeading(std::string& out, const geomancy::ChartAnalysis& analysis,
 void appendTestimonies(std::string& out, const handbook::Judgement& judgement) {
   int number = 0;
   for (const handbook::Testimony& testimony : judgement.testimonies) {
-    const std::string title = "  " + std::to_string(++number) + ". " +
-                              std::string(stepTitle(testimony.step)) + ": " +
-                              std::string(handbook::leaningName(testimony.leaning)) + " (" +
-                              sourceText(testimony.source) + ")";
-    out += title;
-    out += '\n';
+    const std::string title =
+        std::to_string(++number) + ". " + std::string(stepTitle(testimony.step)) + ", leaning " +
+        std::string(leaningWords(testimony.leaning)) + " (" + sourceText(testimony.source) + ")";
+    appendWrapped(out, title, 5, "  ");
     appendWrapped(out, saying(testimony), 5);
   }
   out += '\n';
@@ -136,15 +139,16 @@ std::string sourceText(handbook::Source source) {
 }
 
 std::string_view stepTitle(handbook::Step step) noexcept {
-  static constexpr std::array<std::string_view, 9> kTitles{"",
-                                                           "Is the chart fit to be judged",
-                                                           "The Witnesses and the Judge",
-                                                           "The figure in the house of the demand",
-                                                           "Its meaning there",
-                                                           "The aspects",
-                                                           "The end of the matter",
-                                                           "The Reconciler",
-                                                           "The Part of Fortune"};
+  static constexpr std::array<std::string_view, handbook::kStepCount> kTitles{
+      "Fitness",
+      "The Witnesses and the Judge",
+      "The figure in the house",
+      "Its meaning there",
+      "The friendly aspects",
+      "The hard aspects",
+      "The end of the matter",
+      "The Reconciler",
+      "The Part of Fortune"};
   return kTitles[static_cast<std::size_t>(step)];
 }
 
@@ -166,8 +170,11 @@ void appendReadingInWords(std::string& out, const geomancy::ChartAnalysis& analy
   appendHeading(out, analysis, judgement);
   appendTestimonies(out, judgement);
   if (analysis.perfection) appendPerfection(out, analysis);
+  if (analysis.houses) appendHouses(out, analysis);
   appendHeads(out, judgement);
   appendMeanings(out, analysis);
+  out += '\n';
+  appendJudgeTexts(out, analysis.reading.judge());
 }
 
 }  // namespace formats

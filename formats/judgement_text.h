@@ -15,8 +15,9 @@ void appendJudgementPlain(std::string& out, const geomancy::ChartAnalysis& analy
                           const handbook::Judgement& judgement);
 
 // The same reading as a page of words, as QX Geomancy Chart shows it: the question, the balance,
-// each testimony with its source, the perfection, the Witnesses' answers, and the houses with
-// what their figures mean there. The chart itself is drawn beside it, not in the text.
+// each testimony with its source, the perfection, the houses (the Index, the Way of the Point,
+// the company of houses), the Witnesses' answers, what each house's figure means there, and the
+// Judge's texts. The chart itself is drawn beside it, not in the text.
 void appendReadingInWords(std::string& out, const geomancy::ChartAnalysis& analysis,
                           const handbook::Judgement& judgement, std::string_view question);
 

@@ -48,12 +48,11 @@ void appendCountLine(std::string& out, std::string_view label, std::uint32_t cou
 }  // namespace
 
 std::string oddsPlain(const geomancy::ExactOdds& odds) {
-  std::string out = "Exact odds over all " + std::to_string(geomancy::ExactOdds::kSets) +
-                    " sets of Mothers" +
-                    (odds.order == geomancy::HouseOrder::GoldenDawn
-                         ? ", the houses in the Golden Dawn's order"
-                         : "") +
-                    "\n\nJudge\n";
+  std::string out =
+      "Exact odds over all " + std::to_string(geomancy::ExactOdds::kSets) + " sets of Mothers" +
+      (odds.order == geomancy::HouseOrder::GoldenDawn ? ", the houses in the Golden Dawn's order"
+                                                      : "") +
+      "\n\nJudge\n";
   for (const geomancy::CatalogueEntry& entry : geomancy::catalogue()) {
     appendCountLine(out, entry.figureName, odds.judge[geomancy::maskOf(entry.pattern)]);
   }

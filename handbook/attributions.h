@@ -17,9 +17,7 @@ enum class Planet : std::uint8_t { Saturn, Jupiter, Mars, Sun, Venus, Mercury, M
 inline constexpr int kPlanetCount = 7;
 enum class Sex : std::uint8_t { Male, Female };
 
-// "fire", "earth", "air", "water"; "Saturn" ... "Moon"; "male", "female".
-[[nodiscard]] std::string_view elementName(Element element) noexcept;
-[[nodiscard]] std::string_view planetName(Planet planet) noexcept;
+// "male", "female".
 [[nodiscard]] std::string_view sexName(Sex sex) noexcept;
 
 struct Attribution {

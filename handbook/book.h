@@ -12,10 +12,10 @@
 // What the program says of them is its own wording; what the book prints is kept as printed.
 namespace handbook {
 
-inline constexpr std::string_view kBookTitle = "Liber Gaias";
-inline constexpr std::string_view kBookCitation =
-    "Liber Gaias, A Handbook of Geomancy, The Equinox I:2 (1909)";
-inline constexpr std::string_view kBookShortCitation = "Liber Gaias (The Equinox I:2, 1909)";
+inline constexpr std::string_view kBookCitation = "Liber Gaias (The Equinox I:2, 1909)";
+// The pages the book stands on.
+inline constexpr int kFirstPage = 137;
+inline constexpr int kLastPage = 161;
 
 // Where in the book a table or a rule stands.
 struct Source {

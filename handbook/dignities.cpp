@@ -100,12 +100,19 @@ constexpr std::array<PlanetFriends, kPlanetCount> kFriends{{
     listOf({Jupiter, Sun, Venus, Mercury}, {Saturn, Mars}),  // the Moon
 }};
 
+// A planet's friends and enemies as its own list names them (p. 158). The lists are not
+// symmetric: Saturn names the Sun and the Moon friends, and both name Saturn an enemy. A planet
+// is friendly to itself.
 constexpr Accord accordOfPlanets(Planet of, Planet towards) {
   if (of == towards) return Accord::Friendly;
   const PlanetFriends& lists = kFriends[static_cast<std::size_t>(of)];
   if (lists.friends[static_cast<std::size_t>(towards)]) return Accord::Friendly;
   return lists.enemies[static_cast<std::size_t>(towards)] ? Accord::Hostile : Accord::Neither;
 }
+
+// The elements (pp. 158-159): each sympathetic with itself, friendly with two and hostile to the
+// third; Fire and Water hostile, Air and Earth hostile.
+enum class Sympathy : std::uint8_t { Sympathetic, Friendly, Hostile };
 
 constexpr Sympathy sympathyOf(Element a, Element b) {
   if (a == b) return Sympathy::Sympathetic;
@@ -173,12 +180,6 @@ std::string_view dignityName(Dignity dignity) noexcept {
   return kNames[static_cast<std::size_t>(dignity)];
 }
 
-std::string_view strengthName(Strength strength) noexcept {
-  static constexpr std::array<std::string_view, 6> kNames{"strongest", "very strong", "strong",
-                                                          "middling",  "very weak",   "weakest"};
-  return kNames[static_cast<std::size_t>(strength)];
-}
-
 Dignities dignitiesOf(geomancy::FigureMask figure, int house) noexcept {
   return kDignities[figure & (geomancy::kMaskCount - 1)][static_cast<std::size_t>(house)];
 }
@@ -201,14 +202,6 @@ std::string_view accordName(Accord accord) noexcept {
   static constexpr std::array<std::string_view, 3> kNames{
       "friendly", "neither friendly nor hostile", "hostile"};
   return kNames[static_cast<std::size_t>(accord)];
-}
-
-Accord planetAccord(Planet of, Planet towards) noexcept {
-  return accordOfPlanets(of, towards);
-}
-
-Sympathy elementSympathy(Element a, Element b) noexcept {
-  return sympathyOf(a, b);
 }
 
 Accord accordOf(geomancy::FigureMask judged, geomancy::FigureMask other) noexcept {

@@ -32,9 +32,6 @@ using Dignities = std::uint8_t;  // bit d for Dignity d
 // Triplicity, very weak in its Fall, weakest of all in its Detriment; middling with none of them.
 enum class Strength : std::uint8_t { Strongest, VeryStrong, Strong, Middling, VeryWeak, Weakest };
 
-// "strongest", "very strong", "strong", "middling", "very weak", "weakest".
-[[nodiscard]] std::string_view strengthName(Strength strength) noexcept;
-
 // By the rule the chapter states (p. 157), not by its printed table, which is corrupt in places
 // (docs/reading-a-chart.md lists where): house 1 answers to Aries, house 2 to Taurus and so on to
 // house 12 and Pisces, and a figure has its ruling planet's dignities there, a Dragon those of
@@ -59,16 +56,6 @@ enum class Accord : std::uint8_t { Friendly, Neither, Hostile };
 // "friendly", "neither friendly nor hostile", "hostile".
 [[nodiscard]] std::string_view accordName(Accord accord) noexcept;
 
-// A planet's friends and enemies as its own list names them (p. 158). The lists are not
-// symmetric: Saturn names the Sun and the Moon friends, and both name Saturn an enemy. A planet
-// is friendly to itself.
-[[nodiscard]] Accord planetAccord(Planet of, Planet towards) noexcept;
-
-// The elements (pp. 158-159): each sympathetic with itself, friendly with two and hostile to the
-// third; Fire and Water hostile, Air and Earth hostile.
-enum class Sympathy : std::uint8_t { Sympathetic, Friendly, Hostile };
-[[nodiscard]] Sympathy elementSympathy(Element a, Element b) noexcept;
-
 // How the planets of figure `other` stand with those of `judged`, read from the lists of
 // `judged`'s planets: the worked example of chapter VII finds the Sun's Fortunes friendly to
 // Saturn's Carcer, as Saturn's list has it, though the Sun's list names Saturn an enemy. With two
@@ -92,10 +79,5 @@ struct HouseAspect {
 
 // "sextile", "quartile", "trine", "opposition": the book's names.
 [[nodiscard]] std::string_view aspectWord(geomancy::AspectKind kind) noexcept;
-
-// By the aspect alone (p. 159): friendly by sextile or trine, hostile by quartile or opposition.
-[[nodiscard]] constexpr bool friendlyAspect(geomancy::AspectKind kind) noexcept {
-  return kind == geomancy::AspectKind::Sextile || kind == geomancy::AspectKind::Trine;
-}
 
 }  // namespace handbook

@@ -22,12 +22,7 @@ constexpr Source kAspects{6, 158};
 
 Testimony& next(Judgement& judgement, Step step, Source source) {
   Testimony& testimony = judgement.testimonies.grow();
-  testimony.step = step;
-  testimony.source = source;
-  testimony.leaning = Leaning::Neither;
-  testimony.houses.clear();
-  testimony.figures.clear();
-  testimony.says.clear();
+  testimony.begin(step, source);
   return testimony;
 }
 
@@ -84,6 +79,39 @@ Leaning leaningIn(std::optional<Topic> topic, int house, FigureMask figure) {
   return kLookups.leaning[topicIndex(topic)][static_cast<std::size_t>(house)][figure];
 }
 
+// The figures of one group of aspects: good and evil by the side they take, friends and enemies
+// of the figure in the house of the demand; and what they come to.
+struct AspectCount {
+  int good = 0;
+  int evil = 0;
+  int friends = 0;
+  int enemies = 0;
+
+  void add(Leaning side, Accord accord) {
+    good += side == Leaning::For ? 1 : 0;
+    evil += side == Leaning::Against ? 1 : 0;
+    friends += accord == Accord::Friendly ? 1 : 0;
+    enemies += accord == Accord::Hostile ? 1 : 0;
+  }
+
+  // Help: from good figures none of which is hostile; none from evil ones none of which is
+  // friendly; else mixed, and why.
+  [[nodiscard]] phrases::AspectEnd friendlyEnd() const {
+    using enum phrases::AspectEnd;
+    if (good > evil) return enemies == 0 ? Helped : HelpedButHostile;
+    if (evil > good) return friends == 0 ? Hindered : HinderedButFriendly;
+    return EvenlyMixed;
+  }
+
+  // Opposition: small from figures none of which is hostile and no more evil than good; strong
+  // from hostile ones more evil than good; else middling, and why.
+  [[nodiscard]] phrases::AspectEnd hardEnd() const {
+    using enum phrases::AspectEnd;
+    if (enemies == 0) return evil <= good ? LittleOpposition : EvilButNotHostile;
+    return evil > good ? StrongOpposition : HostileButNotEvil;
+  }
+};
+
 class Judge {
  public:
   Judge(const geomancy::ChartAnalysis& analysis, Judgement& judgement)
@@ -104,8 +132,8 @@ class Judge {
       witnessesAndJudge();
       figureInHouse();
       meaningInHouse();
-      aspects(true);
-      aspects(false);
+      aspects(true);   // sextile and trine
+      aspects(false);  // quartile and opposition
       endOfMatter();
       reconciler();
       if (j.topic == Topic::Money) partOfFortune();
@@ -173,7 +201,7 @@ class Judge {
       if (i > 1) say(t, i == springs ? p_.listAnd : p_.listComma);
       say(t, p_.springHouse[static_cast<std::size_t>(t.houses[i])]);
     }
-    say(t, p_.springsEnd[at][figure]);
+    say(t, springs == 1 ? p_.springsEnd[at][figure] : p_.springsEndMany[at][figure]);
   }
 
   // What the figure in `house` means there, for the topic asked.
@@ -209,31 +237,28 @@ class Judge {
     const std::size_t* const first = friendly ? kFriendly.data() : kHard.data();
     const std::size_t count = friendly ? kFriendly.size() : kHard.size();
 
-    Testimony& t = next(judgement_, Step::Aspects, kAspects);
-    int good = 0;
-    int evil = 0;
+    Testimony& t = next(judgement_, friendly ? Step::FriendlyAspects : Step::HardAspects, kAspects);
+    // The figures of a nature of their own, good or evil, decide the side of those good with good
+    // and evil with evil, and, the other way round, of one good with evil and evil with good.
+    int ownGood = 0;
+    int ownEvil = 0;
     for (std::size_t i = 0; i < count; ++i) {
       const HouseAspect& aspect = aspects[first[i]];
       const FigureMask figure = houses_(aspect.house);
       place(t, aspect.house, figure);
       const Nature nature = kLookups.nature[figure];
-      good += nature == Nature::Good ? 1 : 0;
-      evil += nature == Nature::Evil ? 1 : 0;
+      ownGood += nature == Nature::Good ? 1 : 0;
+      ownEvil += nature == Nature::Evil ? 1 : 0;
     }
-    // A figure good with good and evil with evil takes the side of the others; one good with evil
-    // and evil with good the other side.
-    const Leaning others = good > evil   ? Leaning::For
-                           : evil > good ? Leaning::Against
-                                         : Leaning::Neither;
+    const Leaning others = ownGood > ownEvil   ? Leaning::For
+                           : ownEvil > ownGood ? Leaning::Against
+                                               : Leaning::Neither;
     const Leaning contrary = others == Leaning::For       ? Leaning::Against
                              : others == Leaning::Against ? Leaning::For
                                                           : Leaning::Neither;
-    say(t, friendly ? p_.friendlyIntro[static_cast<std::size_t>(house)]
-                    : p_.hardIntro[static_cast<std::size_t>(house)]);
-    int friends = 0;
-    int enemies = 0;
-    good = 0;
-    evil = 0;
+    const auto at = static_cast<std::size_t>(house);
+    say(t, friendly ? p_.friendlyIntro[at] : p_.hardIntro[at]);
+    AspectCount counted;
     for (std::size_t i = 0; i < count; ++i) {
       const HouseAspect& aspect = aspects[first[i]];
       const FigureMask figure = t.figures[i];
@@ -241,27 +266,15 @@ class Judge {
       const Leaning side = nature == Nature::WithLike   ? others
                            : nature == Nature::Contrary ? contrary
                                                         : leaningOfNature(nature);
-      good += side == Leaning::For ? 1 : 0;
-      evil += side == Leaning::Against ? 1 : 0;
       const Accord accord = accordOf(judged, figure);
-      friends += accord == Accord::Friendly ? 1 : 0;
-      enemies += accord == Accord::Hostile ? 1 : 0;
+      counted.add(side, accord);
       if (i > 0) say(t, p_.separator);
-      say(t, p_.aspecting[static_cast<std::size_t>(house)][static_cast<std::size_t>(aspect.house)]
-                         [figure]);
+      say(t, p_.aspecting[at][static_cast<std::size_t>(aspect.house)][figure]);
       say(t, p_.sideWith[static_cast<std::size_t>(side)][static_cast<std::size_t>(accord)][judged]);
     }
-    if (friendly) {
-      t.leaning = good > evil && enemies == 0   ? Leaning::For
-                  : evil > good && friends == 0 ? Leaning::Against
-                                                : Leaning::Neither;
-      say(t, p_.friendlyEnd[static_cast<std::size_t>(t.leaning)][judged]);
-    } else {
-      t.leaning = enemies == 0 && evil <= good ? Leaning::For
-                  : enemies > 0 && evil > good ? Leaning::Against
-                                               : Leaning::Neither;
-      say(t, p_.hardEnd[static_cast<std::size_t>(t.leaning)][judged]);
-    }
+    const phrases::AspectEnd end = friendly ? counted.friendlyEnd() : counted.hardEnd();
+    t.leaning = phrases::leaningOf(end);
+    say(t, p_.aspectEnd[static_cast<std::size_t>(end)][judged]);
   }
 
   void endOfMatter() {

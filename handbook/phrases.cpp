@@ -131,7 +131,7 @@ std::string_view questionOf(Topic topic) {
 constexpr std::array<std::string_view, 20> kAnswerWords{
     "very good",
     "good",
-    "middling",
+    "moderate",
     "evil",
     "very evil",
     "a son",
@@ -156,9 +156,7 @@ std::string_view answerWords(Answer answer) {
 }
 
 std::string_view verdictWords(Verdict verdict) {
-  return verdict == Verdict::Moderate  ? "middling"
-         : verdict == Verdict::Destroy ? "not to be judged"
-                                       : verdictName(verdict);
+  return verdict == Verdict::Destroy ? "not to be judged" : verdictName(verdict);
 }
 
 std::string_view natureWords(Nature nature) {
@@ -179,7 +177,7 @@ std::string_view natureWords(Nature nature) {
 std::string strengthSentence(Dignities dignities) {
   const Strength strength = strengthOf(dignities);
   if (strength == Strength::Middling) return " It has no dignity there, and so middling strength.";
-  constexpr std::array<std::string_view, 6> kWords{"at its strongest, in its own house",
+  constexpr std::array<std::string_view, 6> kWords{"at its strongest, in its own sign",
                                                    "very strong, in its exaltation",
                                                    "strong, in its triplicity",
                                                    "",
@@ -358,8 +356,11 @@ class Builder {
         "at its strongest there", "very strong there", "strong there",
         "of middling strength",   "very weak there",   "at its weakest there"};
     for (int house = 1; house < kHouses; ++house) {
-      p_.friendlyIntro[house] = keep(joined({"Sextile and trine to house ", number(house), ": "}));
-      p_.hardIntro[house] = keep(joined({"Quartile and opposite to house ", number(house), ": "}));
+      // Dexter and sinister as the book names them, from the house aspected.
+      p_.friendlyIntro[house] =
+          keep(joined({"Sextile and trine to house ", number(house), ", named from it: "}));
+      p_.hardIntro[house] =
+          keep(joined({"Quartile and opposite to house ", number(house), ", named from it: "}));
       for (const HouseAspect& aspect : aspectsOf(house)) {
         const std::string_view side = geomancy::sideName(aspect.side);
         const std::string kind = side.empty() ? joined({"in ", aspectWord(aspect.kind)})
@@ -384,25 +385,34 @@ class Builder {
       }
     }
     p_.separator = keep("; ");
-    constexpr auto kFor = static_cast<std::size_t>(Leaning::For);
-    constexpr auto kAgainst = static_cast<std::size_t>(Leaning::Against);
-    constexpr auto kNeither = static_cast<std::size_t>(Leaning::Neither);
     for (int mask = 0; mask < kFigures; ++mask) {
       const std::string_view judged = nameOf(figureAt(mask));
-      p_.friendlyEnd[kFor][mask] =
-          keep(joined({". Good figures outweigh evil ones and none is hostile to ", judged,
-                       ": help from those who wish the querent well."}));
-      p_.friendlyEnd[kAgainst][mask] =
-          keep(joined({". Evil figures outweigh good ones and none is friendly to ", judged,
-                       ": little help, or help that harms."}));
-      p_.friendlyEnd[kNeither][mask] = keep(
-          ". Good and evil, friend and foe are mixed among them: the help they offer is mixed.");
-      p_.hardEnd[kFor][mask] =
-          keep(joined({". None of them is hostile to ", judged,
-                       " and they are no more evil than good: the opposition is not great."}));
-      p_.hardEnd[kAgainst][mask] = keep(joined(
-          {". Some are hostile to ", judged, " and evil outweighs good: strong opposition."}));
-      p_.hardEnd[kNeither][mask] = keep(". Some opposition, of no great weight either way.");
+      const auto end = [this, mask](AspectEnd which, std::string text) {
+        p_.aspectEnd[static_cast<std::size_t>(which)][mask] = keep(text);
+      };
+      end(AspectEnd::Helped, joined({". Good figures outweigh evil ones and none is hostile to ",
+                                     judged, ": help from those who wish the querent well."}));
+      end(AspectEnd::Hindered, joined({". Evil figures outweigh good ones and none is friendly to ",
+                                       judged, ": little help, or help that harms."}));
+      end(AspectEnd::HelpedButHostile,
+          joined({". Good figures outweigh evil ones, but some are hostile to ", judged,
+                  ": help, though not from all of them."}));
+      end(AspectEnd::HinderedButFriendly,
+          joined({". Evil figures outweigh good ones, though some are friendly to ", judged,
+                  ": help that may do as much harm as good."}));
+      end(AspectEnd::EvenlyMixed,
+          ". Good and evil are evenly set among them: the help they offer is mixed.");
+      end(AspectEnd::LittleOpposition,
+          joined({". None of them is hostile to ", judged,
+                  " and they are no more evil than good: the opposition is not great."}));
+      end(AspectEnd::StrongOpposition, joined({". Some are hostile to ", judged,
+                                               " and evil outweighs good: strong opposition."}));
+      end(AspectEnd::EvilButNotHostile,
+          joined({". None of them is hostile to ", judged,
+                  ", but evil outweighs good: some opposition, of no great weight."}));
+      end(AspectEnd::HostileButNotEvil,
+          joined({". Some are hostile to ", judged,
+                  ", but they are no more evil than good: some opposition, of no great weight."}));
     }
   }
 
@@ -437,9 +447,9 @@ class Builder {
         const FigureMask figure = figureAt(mask);
         p_.fortune[house][mask] =
             keep(joined({"The Part of Fortune, the querent's ready money, falls in house ",
-                         number(house), " with ", nameOf(figure), ": ", kMoney[mask], ", ",
-                         kMoneyThrough[static_cast<std::size_t>(house)], ". The handbook reads ",
-                         nameOf(figure), " there as ",
+                         number(house), " with ", nameOf(figure), ", which may point to ",
+                         kMoney[mask], ", ", kMoneyThrough[static_cast<std::size_t>(house)],
+                         ". The handbook reads ", nameOf(figure), " there as ",
                          verdictWords(verdictFor(meaningIn(figure, house), Topic::Money)),
                          " for a question of money."}));
       }
@@ -493,6 +503,10 @@ namespace handbook {
 
 std::string_view headName(geomancy::Topic topic) noexcept {
   return phrases::kHeads[static_cast<std::size_t>(topic)];
+}
+
+std::string_view questionOf(geomancy::Topic topic) noexcept {
+  return phrases::questionOf(topic);
 }
 
 std::string_view houseMatters(int house) noexcept {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "judgement.h"
 #include "padded_texts.h"
 #include "topic.h"
+#include "witness_tables.h"
 
 // What the program says in its reading of a chart, in pieces worked out once, for every value each
 // can take, and joined as each chart needs them: a reading is judged without making a text.
@@ -19,7 +21,7 @@ namespace handbook::phrases {
 inline constexpr int kFigures = geomancy::kMaskCount;
 inline constexpr int kHouses = 13;  // by house, 1 to 12; [0] unused
 inline constexpr int kTopics = geomancy::kTopicCount;
-inline constexpr int kColumns = 128;
+inline constexpr std::size_t kColumns = kWitnessColumns;
 
 template <typename Item>
 using ByFigure = std::array<Item, kFigures>;
@@ -28,6 +30,34 @@ using ByHouse = std::array<Item, kHouses>;
 // By topic, and [kTopics] for a question without one.
 template <typename Item>
 using ByTopic = std::array<Item, kTopics + 1>;
+
+// What the figures of a group of aspects come to: for the sextiles and trines help, none, or a
+// mix; for the quartiles and the opposition little opposition, strong opposition, or between.
+enum class AspectEnd : std::uint8_t {
+  Helped,
+  Hindered,
+  HelpedButHostile,
+  HinderedButFriendly,
+  EvenlyMixed,
+  LittleOpposition,
+  StrongOpposition,
+  EvilButNotHostile,
+  HostileButNotEvil,
+};
+inline constexpr int kAspectEnds = 9;
+
+[[nodiscard]] constexpr Leaning leaningOf(AspectEnd end) noexcept {
+  switch (end) {
+    case AspectEnd::Helped:
+    case AspectEnd::LittleOpposition:
+      return Leaning::For;
+    case AspectEnd::Hindered:
+    case AspectEnd::StrongOpposition:
+      return Leaning::Against;
+    default:
+      return Leaning::Neither;
+  }
+}
 
 struct Phrases {
   PaddedTexts arena;  // every piece below
@@ -48,7 +78,8 @@ struct Phrases {
   ByHouse<std::string_view> springHouse;
   std::string_view listAnd;
   std::string_view listComma;
-  ByHouse<ByFigure<std::string_view>> springsEnd;
+  ByHouse<ByFigure<std::string_view>> springsEnd;      // after one house
+  ByHouse<ByFigure<std::string_view>> springsEndMany;  // after more than one
 
   // Steps 4 and 6, by topic, house and figure.
   ByTopic<ByHouse<ByFigure<std::string_view>>> readIn;
@@ -67,8 +98,8 @@ struct Phrases {
   // house of the demand, and that figure.
   std::array<std::array<ByFigure<std::string_view>, 3>, 3> sideWith;
   std::string_view separator;
-  std::array<ByFigure<std::string_view>, 3> friendlyEnd;  // by leaning and the figure in the house
-  std::array<ByFigure<std::string_view>, 3> hardEnd;
+  // What a group of aspects comes to, by the figure in the house of the demand.
+  std::array<ByFigure<std::string_view>, kAspectEnds> aspectEnd;
 
   // Step 7, by the figure in the house and the Judge.
   ByFigure<ByFigure<std::string_view>> reconciler;

@@ -579,7 +579,6 @@ constexpr std::array<WitnessBlock, 16> kBlocks{{
 // clang-format on
 
 struct NamedAnswer {
-  std::string_view name;
   Leaning leaning;
   unsigned heads;  // bit t for each topic t that gives it
 };
@@ -591,29 +590,29 @@ constexpr unsigned headBit(geomancy::Topic topic) {
 }
 
 constexpr std::array<NamedAnswer, 20> kAnswers{{
-    {"very good", Leaning::For, kVerdictHeads},
-    {"good", Leaning::For, kVerdictHeads},
-    {"moderate", Leaning::Neither, kVerdictHeads},
-    {"evil", Leaning::Against, kVerdictHeads},
-    {"very evil", Leaning::Against, kVerdictHeads},
-    {"son", Leaning::Neither, headBit(geomancy::Topic::Child)},
-    {"daughter", Leaning::Neither, headBit(geomancy::Topic::Child)},
-    {"recovery", Leaning::For, headBit(geomancy::Topic::Sickness)},
-    {"danger", Leaning::Against, headBit(geomancy::Topic::Sickness)},
-    {"death", Leaning::Against, headBit(geomancy::Topic::Sickness)},
-    {"release", Leaning::For, headBit(geomancy::Topic::Prison)},
-    {"late release", Leaning::For, headBit(geomancy::Topic::Prison)},
-    {"held", Leaning::Against, headBit(geomancy::Topic::Prison)},
-    {"dies there", Leaning::Against, headBit(geomancy::Topic::Prison)},
-    {"uncertain", Leaning::Neither, headBit(geomancy::Topic::Prison)},
-    {"found", Leaning::For, headBit(geomancy::Topic::Lost)},
-    {"part found", Leaning::Neither, headBit(geomancy::Topic::Lost)},
-    {"not found", Leaning::Against, headBit(geomancy::Topic::Lost)},
-    {"by house", Leaning::Neither, kEveryHead},
-    {"unanswered", Leaning::Neither, kEveryHead},
+    {Leaning::For, kVerdictHeads},
+    {Leaning::For, kVerdictHeads},
+    {Leaning::Neither, kVerdictHeads},
+    {Leaning::Against, kVerdictHeads},
+    {Leaning::Against, kVerdictHeads},
+    {Leaning::Neither, headBit(geomancy::Topic::Child)},
+    {Leaning::Neither, headBit(geomancy::Topic::Child)},
+    {Leaning::For, headBit(geomancy::Topic::Sickness)},
+    {Leaning::Against, headBit(geomancy::Topic::Sickness)},
+    {Leaning::Against, headBit(geomancy::Topic::Sickness)},
+    {Leaning::For, headBit(geomancy::Topic::Prison)},
+    {Leaning::For, headBit(geomancy::Topic::Prison)},
+    {Leaning::Against, headBit(geomancy::Topic::Prison)},
+    {Leaning::Against, headBit(geomancy::Topic::Prison)},
+    {Leaning::Neither, headBit(geomancy::Topic::Prison)},
+    {Leaning::For, headBit(geomancy::Topic::Lost)},
+    {Leaning::Neither, headBit(geomancy::Topic::Lost)},
+    {Leaning::Against, headBit(geomancy::Topic::Lost)},
+    {Leaning::Neither, kEveryHead},
+    {Leaning::Neither, kEveryHead},
 }};
 
-const NamedAnswer& named(Answer answer) {
+const NamedAnswer& answerRow(Answer answer) {
   return kAnswers[static_cast<std::size_t>(answer)];
 }
 
@@ -634,16 +633,12 @@ constexpr ColumnIndex kColumnIndex = [] {
 
 }  // namespace
 
-std::string_view answerName(Answer answer) noexcept {
-  return named(answer).name;
-}
-
 Leaning leaningOf(Answer answer) noexcept {
-  return named(answer).leaning;
+  return answerRow(answer).leaning;
 }
 
 bool answers(geomancy::Topic topic, Answer answer) noexcept {
-  return (named(answer).heads & headBit(topic)) != 0;
+  return (answerRow(answer).heads & headBit(topic)) != 0;
 }
 
 const std::array<WitnessBlock, 16>& witnessBlocks() noexcept {

@@ -47,8 +47,6 @@ enum class Answer : std::uint8_t {
   Unanswered,
 };
 
-// "very good", ..., "son", "daughter", "recovery", ..., "by house", "unanswered".
-[[nodiscard]] std::string_view answerName(Answer answer) noexcept;
 [[nodiscard]] Leaning leaningOf(Answer answer) noexcept;
 // Whether the answer is one of those `topic`'s head gives.
 [[nodiscard]] bool answers(geomancy::Topic topic, Answer answer) noexcept;
@@ -73,6 +71,8 @@ struct WitnessBlock {
   std::array<WitnessColumn, 8> columns;
 };
 
+inline constexpr std::size_t kWitnessColumns = 128;  // eight to each of the sixteen blocks
+
 // The sixteen blocks in the book's order, Populus first.
 [[nodiscard]] const std::array<WitnessBlock, 16>& witnessBlocks() noexcept;
 
@@ -85,7 +85,7 @@ struct WitnessesFound {
 [[nodiscard]] WitnessesFound witnessesOf(geomancy::FigureMask right,
                                          geomancy::FigureMask left) noexcept;
 
-// The column as one number, 0 to 127: eight a block, the blocks in the book's order.
+// The column as one number, below kWitnessColumns: eight a block, the blocks in the book's order.
 [[nodiscard]] std::size_t columnNumber(const WitnessesFound& found) noexcept;
 
 }  // namespace handbook

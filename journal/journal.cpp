@@ -66,12 +66,13 @@ std::string readRequest(const JsonValue* options, geomancy::AnalysisRequest& req
     return "no houses option";
   }
   request.houses = houses->kind == Kind::True;
-  if (const JsonValue* order = options->member("order")) {
+  // A null order or topic is none, as a null quesited is.
+  if (const JsonValue* order = options->member("order"); order && order->kind != Kind::Null) {
     const auto named = order->kind == Kind::String ? geomancy::orderNamed(order->text) : std::nullopt;
     if (!named) return "an order of houses this program does not know";
     request.order = *named;
   }
-  if (const JsonValue* topic = options->member("topic")) {
+  if (const JsonValue* topic = options->member("topic"); topic && topic->kind != Kind::Null) {
     const auto named = topic->kind == Kind::String ? geomancy::topicNamed(topic->text) : std::nullopt;
     if (!named) return "a topic this program does not know";
     request.topic = *named;

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 
@@ -49,19 +51,28 @@ QString casterOutput(std::vector<std::string_view> arguments) {
 }
 
 // The page of words the window shows, made of what the caster prints with --reading for these
-// arguments: the question, the reading's balance and testimonies, the perfection, the Witnesses'
-// answers and the houses' meanings, each paragraph as the caster writes it.
+// arguments: the question, the reading's balance and testimonies, the perfection, the houses, the
+// Witnesses' answers, the houses' meanings and the Judge's texts, each as the caster writes it.
 QString casterWords(std::vector<std::string_view> arguments) {
   arguments.push_back("--reading");
   const QString text = casterOutput(arguments);
-  const auto paragraph = [&text](const char* start) {
+  // From the line that begins with `start` to the first of `ends` after it (or the text's end).
+  const auto part = [&text](const char* start, std::initializer_list<const char*> ends) {
     const qsizetype from = text.indexOf(QLatin1String(start));
-    return from < 0 ? QString()
-                    : text.mid(from, text.indexOf(QStringLiteral("\n\n"), from) + 2 - from);
+    if (from < 0) return QString();
+    qsizetype to = text.size();
+    for (const char* end : ends) {
+      const qsizetype at = text.indexOf(QLatin1String(end), from + 1);
+      if (at >= 0) to = std::min(to, at);
+    }
+    return text.mid(from, to - from);
   };
-  return paragraph("Question: ") + paragraph("Reading by ") + paragraph("  1. Is the chart") +
-         paragraph("Perfection between") + paragraph("The Witnesses' answers") +
-         text.mid(text.indexOf(QStringLiteral("The houses by the handbook")));
+  return part("Question: ", {"The Shield chart"}) + part("Reading by ", {"  1. Fitness"}) +
+         part("  1. Fitness", {"The Witnesses' answers"}) +
+         part("Perfection between", {"Reading by "}) +
+         part("Houses", {"Perfection between", "Reading by "}) +
+         part("The Witnesses' answers", {"The houses by"}) + part("The houses by", {}) + "\n" +
+         part("Judge:", {"\n\n"}) + "\n";
 }
 
 const geomancy::Figure kMothers[] = {{1, 1, 2, 2}, {2, 1, 1, 1}, {1, 2, 2, 1}, {2, 2, 2, 1}};

@@ -55,7 +55,7 @@ TEST(ReadingInWords, JudgesTheHandbooksOwnExampleAsTheHandbookDoes) {
   };
   const std::vector<Expected> expected{
       {1, "neither", {"1"}, {"AMISSIO"}, {"fit to be judged"}},
-      {2, "neither", {}, {"TRISTITIA", "TRISTITIA", "POPULUS"}, {"'Med.': middling"}},
+      {2, "neither", {}, {"TRISTITIA", "TRISTITIA", "POPULUS"}, {"'Med.': moderate"}},
       {3, "neither", {"2"}, {"CARCER"}, {"springs into no other house", "middling strength"}},
       {4, "against", {"2"}, {"CARCER"}, {"as evil", "delay"}},
       {5,
