@@ -124,8 +124,10 @@ TEST(ReadingInWords, TheGoldenDawnsOrderIsSaidWhereverTheHousesAre) {
                            "   1  Amissio - Loss (Mother 2)\n"),
             std::string::npos);
   EXPECT_NE(plain.out.find("Index: 74 points, figure II, in house 1\n"), std::string::npos);
-  std::ifstream picture(svg);
-  const std::string drawn{std::istreambuf_iterator<char>(picture), {}};
+  const std::string drawn = [&svg] {
+    std::ifstream picture(svg);  // closed before the file goes: Windows keeps an open file
+    return std::string{std::istreambuf_iterator<char>(picture), {}};
+  }();
   std::filesystem::remove(svg);
   EXPECT_NE(drawn.find("The house chart, in the Golden Dawn&apos;s order"), std::string::npos);
   const std::string counted = runCast({"--odds", "--json", "--order", "golden-dawn"}).out;
