@@ -26,7 +26,8 @@ void analyseReading(const Reading& reading, const AnalysisRequest& request,
                     ChartAnalysis& analysis) {
   analysis.reading = reading;
   analysis.request = request;
-  const HouseFigures& houses = analysis.houseFigures = placeInHouses(reading.chart, request.order);
+  const HouseFigures& houses = analysis.houseFigures;
+  placeInHouses(reading.chart, request.order, analysis.houseFigures);
   if (request.houses) {
     // Made in place: copied, its bytes would be read back in larger pieces than they were
     // written, which holds the processor up until the writes are done.

@@ -8,13 +8,15 @@ namespace {
 
 template <typename EachChart>
 void forEveryChart(HouseOrder order, EachChart&& eachChart) {
+  HouseFigures houses;
   for (std::uint32_t set = 0; set < ExactOdds::kSets; ++set) {
     std::array<FigureMask, kMotherCount> mothers{};
     for (int mother = 0; mother < kMotherCount; ++mother) {
       mothers[mother] = static_cast<FigureMask>((set >> (kRowsPerFigure * mother)) & 0xFu);
     }
     const ShieldMasks chart = shieldMasks(mothers);
-    eachChart(chart, placeInHouses(chart, order));
+    placeInHouses(chart, order, houses);
+    eachChart(chart, houses);
   }
 }
 

@@ -114,7 +114,10 @@ PartOfFortune partOfFortune(const HouseFigures& houses) noexcept {
   // Each figure has eight points less one for each row of one point.
   index.points = 8 * kHouseCount - house_bits::onePointRows(houses);
   index.figure = indexFigure(index.points);
-  index.house = houseOfFigure(index.figure, houses.order);
+  // In the traditional order figure n stands in house n: no table to look in.
+  index.house = houses.order == HouseOrder::Traditional
+                    ? index.figure
+                    : houseOfFigure(index.figure, houses.order);
   return index;
 }
 

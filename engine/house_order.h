@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -34,11 +35,20 @@ inline constexpr std::array<std::array<std::int8_t, kHouseCount>, kHouseOrderCou
   return kHouseOfFigure[static_cast<std::size_t>(order)][static_cast<std::size_t>(figure - 1)];
 }
 
-// The figure (1 to 12) that stands in `house`, by order.
+// The figure (1 to 12) that stands in each house, house 1 first, by order.
+inline constexpr auto kFigureInHouse = [] {
+  std::array<std::array<std::int8_t, kHouseCount>, kHouseOrderCount> figures{};
+  for (std::size_t order = 0; order < kHouseOrderCount; ++order) {
+    for (std::size_t figure = 0; figure < kHouseCount; ++figure) {
+      figures[order][static_cast<std::size_t>(kHouseOfFigure[order][figure] - 1)] =
+          static_cast<std::int8_t>(figure + 1);
+    }
+  }
+  return figures;
+}();
+
 [[nodiscard]] constexpr int figureInHouse(int house, HouseOrder order) noexcept {
-  int figure = 1;
-  while (houseOfFigure(figure, order) != house) ++figure;
-  return figure;
+  return kFigureInHouse[static_cast<std::size_t>(order)][static_cast<std::size_t>(house - 1)];
 }
 
 // "I" to "XII", as the handbook numbers the house figures.
@@ -58,14 +68,26 @@ struct HouseFigures {
   }
 };
 
+// Into `houses` in place: made elsewhere and copied, its bytes would be read back in larger
+// pieces than they were written, which holds the processor up until the writes are done.
+constexpr void placeInHouses(const ShieldMasks& chart, HouseOrder order,
+                             HouseFigures& houses) noexcept {
+  houses.order = order;
+  if (order == HouseOrder::Traditional) {
+    // Figure n in house n: the first twelve figures as they stand, one copy.
+    std::copy_n(chart.begin(), kHouseCount, houses.byHouse.begin());
+    return;
+  }
+  for (int house = 1; house <= kHouseCount; ++house) {
+    houses.byHouse[static_cast<std::size_t>(house - 1)] =
+        chart[static_cast<std::size_t>(figureInHouse(house, order) - 1)];
+  }
+}
+
 [[nodiscard]] constexpr HouseFigures placeInHouses(const ShieldMasks& chart,
                                                    HouseOrder order) noexcept {
   HouseFigures houses;
-  houses.order = order;
-  for (int figure = 1; figure <= kHouseCount; ++figure) {
-    houses.byHouse[static_cast<std::size_t>(houseOfFigure(figure, order) - 1)] =
-        chart[static_cast<std::size_t>(figure - 1)];
-  }
+  placeInHouses(chart, order, houses);
   return houses;
 }
 
