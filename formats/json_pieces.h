@@ -109,9 +109,14 @@ class Cursor {
     // Held apart from `text`, which a store of the copy might otherwise be taken to change.
     const char* const from = text.data();
     const std::size_t size = text.size();
-    make(size + Slack);
-    for (std::size_t done = 0; done < size; done += Slack) {
-      std::memcpy(at_ + done, from + done, Slack);
+    make(size + 2 * Slack);
+    if (size <= 2 * Slack) {
+      std::memcpy(at_, from, Slack);
+      std::memcpy(at_ + Slack, from + Slack, Slack);
+    } else {
+      // A longer text goes faster through the library's copy, which uses the widest moves the
+      // processor has.
+      std::memcpy(at_, from, size);
     }
     at_ += size;
   }

@@ -312,7 +312,9 @@ class Builder {
             {stands, ", and springs into no other house, so no other house bears on the question.",
              strength}));
         p_.springsFrom[house][mask] = keep(joined({stands, ", and springs into "}));
-        p_.springsEnd[house][mask] = keep(joined({", which bear on the question too.", strength}));
+        p_.springsEnd[house][mask] = keep(joined({", which bears on the question too.", strength}));
+        p_.springsEndMany[house][mask] =
+            keep(joined({", which bear on the question too.", strength}));
       }
     }
   }

@@ -249,6 +249,7 @@ TEST(Judgement, EveryChartIsJudgedByItsOwnRules) {
       ASSERT_GE(static_cast<int>(testimony.step), step) << set;
       step = static_cast<int>(testimony.step);
       ASSERT_FALSE(testimony.says.empty());
+      for (const std::string_view piece : testimony.says) ASSERT_FALSE(piece.empty()) << set;
       ASSERT_GE(testimony.source.chapter, 2);
     }
     if (expected == 9) {
