@@ -32,55 +32,41 @@ FigureMask figureAt(int mask) {
   return static_cast<FigureMask>(mask);
 }
 
-// What each figure brings, in a few words.
-constexpr ByFigure<std::string_view> kBrings = [] {
-  ByFigure<std::string_view> brings{};
-  const auto set = [&brings](std::string_view rows, std::string_view words) {
-    brings[drawn(rows)] = words;
-  };
-  set("1111", "change, and a going on one's way");
-  set("2222", "a gathering of many, taking its colour from its company");
-  set("2112", "a meeting and a joining together");
-  set("1221", "delay, binding and hindrance");
-  set("2211", "great and lasting good fortune");
-  set("1122", "good fortune that comes quickly and passes quickly");
-  set("2121", "gain");
-  set("1212", "loss");
-  set("1222", "joy");
-  set("2221", "sorrow and heaviness");
-  set("2212", "peace and clear thought");
-  set("2122", "passion, and harm to what is good");
-  set("1211", "harmony and pleasantness");
-  set("1121", "rashness and strife");
-  set("2111", "a beginning, a coming in");
-  set("1112", "an ending, a going out");
-  return brings;
-}();
+// What each figure brings, in a few words, and what it means for money where the Part of Fortune
+// stands with it.
+struct FigureWords {
+  std::string_view rows;
+  std::string_view brings;
+  std::string_view money;
+};
+constexpr std::array<FigureWords, kFigures> kFigureWords{{
+    {"1111", "change, and a going on one's way", "money on the move, changing hands"},
+    {"2222", "a gathering of many, taking its colour from its company", "money among many hands"},
+    {"2112", "a meeting and a joining together", "money joined with another's"},
+    {"1221", "delay, binding and hindrance", "money tied up and slow to come"},
+    {"2211", "great and lasting good fortune", "money gained and kept"},
+    {"1122", "good fortune that comes quickly and passes quickly",
+     "money that comes and goes quickly"},
+    {"2121", "gain", "money gained"},
+    {"1212", "loss", "money lost"},
+    {"1222", "joy", "money that brings gladness"},
+    {"2221", "sorrow and heaviness", "money that brings grief"},
+    {"2212", "peace and clear thought", "money kept in peace"},
+    {"2122", "passion, and harm to what is good", "money spent in passion or taken by force"},
+    {"1211", "harmony and pleasantness", "money pleasantly spent"},
+    {"1121", "rashness and strife", "money risked in haste"},
+    {"2111", "a beginning, a coming in", "money coming in"},
+    {"1112", "an ending, a going out", "money going out"},
+}};
 
-// What each figure means for money, as the Part of Fortune shows it.
-constexpr ByFigure<std::string_view> kMoney = [] {
-  ByFigure<std::string_view> money{};
-  const auto set = [&money](std::string_view rows, std::string_view words) {
-    money[drawn(rows)] = words;
-  };
-  set("1111", "money on the move, changing hands");
-  set("2222", "money among many hands");
-  set("2112", "money joined with another's");
-  set("1221", "money tied up and slow to come");
-  set("2211", "money gained and kept");
-  set("1122", "money that comes and goes quickly");
-  set("2121", "money gained");
-  set("1212", "money lost");
-  set("1222", "money that brings gladness");
-  set("2221", "money that brings grief");
-  set("2212", "money kept in peace");
-  set("2122", "money spent in passion or taken by force");
-  set("1211", "money pleasantly spent");
-  set("1121", "money risked in haste");
-  set("2111", "money coming in");
-  set("1112", "money going out");
-  return money;
-}();
+// One column of kFigureWords, by figure.
+constexpr ByFigure<std::string_view> byFigure(std::string_view FigureWords::*column) {
+  ByFigure<std::string_view> words{};
+  for (const FigureWords& figure : kFigureWords) words[drawn(figure.rows)] = figure.*column;
+  return words;
+}
+constexpr ByFigure<std::string_view> kBrings = byFigure(&FigureWords::brings);
+constexpr ByFigure<std::string_view> kMoney = byFigure(&FigureWords::money);
 
 constexpr std::array<std::string_view, kHouses> kHouseMatters{
     "",
