@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <initializer_list>
 #include <string>
 
 #include "catalogue.h"
+#include "joined.h"
 #include "json_pieces.h"
 #include "json_writer.h"
 #include "judge_texts.h"
@@ -39,6 +39,7 @@ using geomancy::kFigureCount;
 using geomancy::kHouseCount;
 using geomancy::kMaskCount;
 using geomancy::Perfection;
+using handbook::joined;
 using Significator = Perfection::Significator;
 
 // The fifteen positions of the chart, then the Reconciler.
@@ -46,12 +47,6 @@ constexpr int kReconcilerPlace = kFigureCount;
 constexpr int kFigurePlaces = kFigureCount + 1;
 constexpr int kWayCases = 1 << geomancy::kFirstNiece;
 constexpr int kCompanyKinds = 5;
-
-std::string joined(std::initializer_list<std::string_view> parts) {
-  std::string out;
-  for (const std::string_view part : parts) out += part;
-  return out;
-}
 
 std::string number(int value) {
   return std::to_string(value);

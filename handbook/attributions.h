@@ -32,64 +32,31 @@ struct Attribution {
 };
 
 namespace detail {
-inline constexpr std::array<Attribution, 16> kAttributions{{
-    {drawn("1121"), 1, Element::Fire, Sex::Male, {Planet::Mars, Planet::Mars}, 141},  // Puer
-    {drawn("1212"),
-     2,
-     Element::Earth,
-     Sex::Female,
-     {Planet::Venus, Planet::Venus},
-     141},  // Amissio
-    {drawn("2212"), 3, Element::Air, Sex::Male, {Planet::Mercury, Planet::Mercury}, 141},  // Albus
-    {drawn("2222"), 4, Element::Water, Sex::Female, {Planet::Moon, Planet::Moon}, 141},  // Populus
-    {drawn("2211"), 5, Element::Fire, Sex::Male, {Planet::Sun, Planet::Sun}, 141},  // Fortuna Major
-    {drawn("2112"),
-     6,
-     Element::Earth,
-     Sex::Female,
-     {Planet::Mercury, Planet::Mercury},
-     141},                                                                             // Conjunctio
-    {drawn("1211"), 7, Element::Air, Sex::Male, {Planet::Venus, Planet::Venus}, 141},  // Puella
-    {drawn("2122"), 8, Element::Water, Sex::Female, {Planet::Mars, Planet::Mars}, 141},  // Rubeus
-    {drawn("2121"),
-     9,
-     Element::Fire,
-     Sex::Male,
-     {Planet::Jupiter, Planet::Jupiter},
-     141},  // Acquisitio
-    {drawn("1221"),
-     10,
-     Element::Earth,
-     Sex::Female,
-     {Planet::Saturn, Planet::Saturn},
-     141},  // Carcer
-    {drawn("2221"),
-     11,
-     Element::Air,
-     Sex::Male,
-     {Planet::Saturn, Planet::Saturn},
-     141},  // Tristitia
-    {drawn("1222"),
-     12,
-     Element::Water,
-     Sex::Female,
-     {Planet::Jupiter, Planet::Jupiter},
-     141},  // Laetitia
-    {drawn("1112"),
-     0,
-     Element::Fire,
-     Sex::Female,
-     {Planet::Saturn, Planet::Mars},
-     142},  // Cauda Draconis
-    {drawn("2111"),
-     0,
-     Element::Earth,
-     Sex::Male,
-     {Planet::Jupiter, Planet::Venus},
-     142},                                                                         // Caput Draconis
-    {drawn("1122"), 5, Element::Air, Sex::Male, {Planet::Sun, Planet::Sun}, 142},  // Fortuna Minor
-    {drawn("1111"), 4, Element::Water, Sex::Female, {Planet::Moon, Planet::Moon}, 142},  // Via
-}};
+inline constexpr std::array<Attribution, 16> kAttributions = [] {
+  using enum Element;
+  using enum Sex;
+  using enum Planet;
+  // clang-format off
+  return std::array<Attribution, 16>{{
+      {drawn("1121"), 1,  Fire,  Male,   {Mars,    Mars   }, 141},  // Puer
+      {drawn("1212"), 2,  Earth, Female, {Venus,   Venus  }, 141},  // Amissio
+      {drawn("2212"), 3,  Air,   Male,   {Mercury, Mercury}, 141},  // Albus
+      {drawn("2222"), 4,  Water, Female, {Moon,    Moon   }, 141},  // Populus
+      {drawn("2211"), 5,  Fire,  Male,   {Sun,     Sun    }, 141},  // Fortuna Major
+      {drawn("2112"), 6,  Earth, Female, {Mercury, Mercury}, 141},  // Conjunctio
+      {drawn("1211"), 7,  Air,   Male,   {Venus,   Venus  }, 141},  // Puella
+      {drawn("2122"), 8,  Water, Female, {Mars,    Mars   }, 141},  // Rubeus
+      {drawn("2121"), 9,  Fire,  Male,   {Jupiter, Jupiter}, 141},  // Acquisitio
+      {drawn("1221"), 10, Earth, Female, {Saturn,  Saturn }, 141},  // Carcer
+      {drawn("2221"), 11, Air,   Male,   {Saturn,  Saturn }, 141},  // Tristitia
+      {drawn("1222"), 12, Water, Female, {Jupiter, Jupiter}, 141},  // Laetitia
+      {drawn("1112"), 0,  Fire,  Female, {Saturn,  Mars   }, 142},  // Cauda Draconis
+      {drawn("2111"), 0,  Earth, Male,   {Jupiter, Venus  }, 142},  // Caput Draconis
+      {drawn("1122"), 5,  Air,   Male,   {Sun,     Sun    }, 142},  // Fortuna Minor
+      {drawn("1111"), 4,  Water, Female, {Moon,    Moon   }, 142},  // Via
+  }};
+  // clang-format on
+}();
 
 inline constexpr std::array<std::uint8_t, geomancy::kMaskCount> kRowOfFigure = [] {
   std::array<std::uint8_t, geomancy::kMaskCount> rowOf{};

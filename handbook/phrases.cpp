@@ -2,13 +2,13 @@
 #include "phrases.h"
 
 #include <cctype>
-#include <initializer_list>
 #include <stdexcept>
 
 #include "attributions.h"
 #include "catalogue.h"
 #include "dignities.h"
 #include "house_meanings.h"
+#include "joined.h"
 #include "judgement.h"
 #include "witness_tables.h"
 
@@ -17,12 +17,6 @@ namespace {
 
 using geomancy::FigureMask;
 using geomancy::Topic;
-
-std::string joined(std::initializer_list<std::string_view> parts) {
-  std::string out;
-  for (const std::string_view part : parts) out += part;
-  return out;
-}
 
 std::string number(int value) {
   return std::to_string(value);
